@@ -1,0 +1,23 @@
+#include "contextproperties.h"
+
+#include "globals.h"
+
+#include <QQmlContext>
+
+namespace ContextProperties {
+
+void publish(QQmlContext* context, const Values& values)
+{
+    context->setContextProperty(QStringLiteral("buildnumber"), Globals::BUILD_NUMBER);
+    context->setContextProperty(QStringLiteral("builddate"), Globals::BUILD_DATE);
+    context->setContextProperty(QStringLiteral("versionnumber"), Globals::VERSION_NUMBER);
+    context->setContextProperty(QStringLiteral("appName"), Globals::DISPLAY_NAME);
+    context->setContextProperty(QStringLiteral("copyright"), Globals::COPYRIGHT);
+    context->setContextProperty(QStringLiteral("companyfullname"), Globals::COMPANY_FULL_NAME);
+    context->setContextProperty(QStringLiteral("plugin"), QVariant::fromValue<QObject*>(nullptr));
+    context->setContextProperty(QStringLiteral("releaseState"), values.releaseState);
+    context->setContextProperty(QStringLiteral("showTooltips"), values.showTooltips);
+    context->setContextProperty(QStringLiteral("showUpdateHint"), values.showUpdateHint);
+}
+
+} // namespace ContextProperties

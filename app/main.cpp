@@ -1,0 +1,69 @@
+#include "contextproperties.h"
+#include "globals.h"
+#include "kelvosplashscreen.h"
+#include "pendingdeletions.h"
+#include "startup.h"
+#include "typeregistration.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLoggingCategory>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickStyle>
+#include <QSettings>
+#include <QThreadPool>
+#include <QWidget>
+
+Q_LOGGING_CATEGORY(lcStartup, "quillmark.startup")
+
+int main(int argc, char* argv[])
+{
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+
+    QApplication application(argc, argv);
+    QQmlApplicationEngine engine;
+    QQmlContext* rootContext = engine.rootContext();
+
+    QSettings settings(Globals::ORGANISATION_NAME, Globals::APPLICATION_NAME);
+    const Startup::StartOptions options = Startup::parseCommandLine(application.arguments(), settings);
+    PendingDeletions::sweep();
+    const bool showUpdateHint =
+        options.skipUpdateHint ? options.updateHintWanted
+                               : Startup::readUpdateHint(options.updateHintWanted);
+    Startup::applyOptions(options);
+
+    auto* splashScreen = new KelvoSplashScreen;
+    splashScreen->show();
+    QWidget hiddenMainWindow;
+    hiddenMainWindow.adjustSize();
+
+    QQuickStyle::setStyle(QStringLiteral("Basic"));
+    qSetMessagePattern(QString::fromLatin1(Startup::MESSAGE_PATTERN));
+    QThreadPool::globalInstance()->setMaxThreadCount(300);
+    TypeRegistration::registerTypes();
+    splashScreen->showNextStep();
+
+    splashScreen->showNextStep();
+    engine.addImportPath(QStringLiteral("qrc:/"));
+
+    QSettings themeSettings(Globals::ORGANISATION_NAME, Globals::APPLICATION_NAME);
+    ContextProperties::publish(
+        rootContext,
+        {options.releaseChannel, themeSettings.value(Globals::SHOW_TOOLTIPS_KEY, true).toBool(),
+         showUpdateHint});
+
+    auto startCallback = [&] {
+        engine.retranslate();
+        splashScreen->showNextStep();
+        engine.load(QUrl(QStringLiteral("qrc:/assets/kelvo/Main.qml")));
+        qCInfo(lcStartup, "main window loaded after %lld ms", sinceStart.elapsed());
+        splashScreen->showNextStep();
+        splashScreen->closeSplash(&hiddenMainWindow);
+        hiddenMainWindow.close();
+    };
+    QMetaObject::invokeMethod(&hiddenMainWindow, startCallback, Qt::QueuedConnection);
+
+    return application.exec();
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+// Publishes the shell's enumerations to the meta-type system and to QML, in the order the
+// screens and plug-ins expect them.
+namespace TypeRegistration {
+
+void registerTypes();
+
+} // namespace TypeRegistration

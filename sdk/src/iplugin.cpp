@@ -1,0 +1,7 @@
+#include "iplugin.h"
+
+IPlugin::~IPlugin() = default;
+
+void IPlugin::onQuit() {}
+
+void IPlugin::onPluginClosed() {}
