@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QJsonDocument>
+#include <QNetworkAccessManager>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QUrlQuery>
+
+class QNetworkReply;
+
+// One-shot HTTP GET requests with a time-out and signal-based results. A caller creates a
+// handler for one URL (getFile, getJsonFile) or a batch of URLs (getFiles), connects to its
+// signals and starts the request.
+//
+// Lifetime: a handler releases itself (deleteLater) once it has delivered the last reply of
+// the requests it was asked for; a batch started with an empty list releases it at once.
+// Callers that keep a pointer to a handler must keep it as a QPointer.
+//
+// Failed batch replies: receivedReply carries no error, like every other reply of a batch.
+// Callers that must not mistake a failed reply for a good one (never saving an error body
+// over a good file) connect to batchReplyFinished instead, which is emitted for every batch
+// reply right after receivedReply and carries the error text, empty on success.
+class HttpRequestHandler : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The whole-transfer time-out of every request of the system.
+    static constexpr int TIMEOUT_MS = 20000;
+
+    explicit HttpRequestHandler(const QStringList& urls);
+    explicit HttpRequestHandler(const QString& url);
+
+    void getFile(const QString& additionalInfos);
+    void getJsonFile(const QUrlQuery& query);
+    void getFiles();
+
+    int urlCounter() const { return m_urlCounter; }
+
+    // Overrides the time-out for this handler's future requests. Only the tests use it, so
+    // that time-out handling runs through the same code path in milliseconds.
+    void setTimeoutForTesting(int milliseconds) { m_timeoutMs = milliseconds; }
+
+signals:
+    void httpRequestJSONFileReceived(QJsonDocument document);
+    void receivedFile(QString fileName, QByteArray reply, QString additionalInfos = QString());
+    void receivedReply(int urlCounter, QByteArray reply, QString fileName);
+    void downloadFailed(QString errorString);
+    void batchReplyFinished(int urlCounter, QByteArray reply, QString fileName,
+                            QString errorString);
+
+private:
+    QNetworkReply* startRequest(const QString& url, const QUrlQuery& query = QUrlQuery());
+    void replyDelivered();
+
+    QString m_url;
+    QStringList m_urls;
+    QNetworkAccessManager m_manager;
+    int m_urlCounter = 0;
+    int m_repliesInFlight = 0;
+    int m_timeoutMs = TIMEOUT_MS;
+};
