@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds the shell, starts the demo storage server on loopback and the shell against it.
+# Closing the shell stops the server. Arguments are passed on to the shell (-beta, -dev, -nox ...).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/build.sh
+
+port=${QUILLMARK_DEMO_PORT:-8642}
+log=$(mktemp)
+build/bin/quillmark-storage-server --root build/demo-storage --port "$port" >"$log" 2>&1 &
+server=$!
+trap 'kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true; rm -f "$log"' EXIT
+
+for _ in $(seq 100); do
+    grep -q "listening on" "$log" && break
+    kill -0 "$server" 2>/dev/null || { cat "$log"; exit 1; }
+    sleep 0.1
+done
+echo "Demo storage server: http://127.0.0.1:$port/ (log: $log)"
+
+export QUILLMARK_SERVER_URL="http://127.0.0.1:$port/"
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+    xvfb-run -a -s "-screen 0 1600x1000x24" build/bin/quillmark "$@"
+else
+    build/bin/quillmark "$@"
+fi

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing and running Quillmark need.
+# Idempotent: when everything is present it does not touch apt at all.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-declarative-dev qt6-declarative-dev-tools qt6-5compat-dev
+    qml6-module-qt5compat-graphicaleffects qml6-module-qtquick-controls
+    qml6-module-qtquick-dialogs qml6-module-qtquick-layouts qml6-module-qtquick-templates
+    qml6-module-qtquick-window qml6-module-qtqml-models qml6-module-qtqml-workerscript
+    qml6-module-qttest qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev
+    qt6-qpa-plugins libgl-dev fonts-liberation
+    xvfb xauth xdotool imagemagick curl
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [[ $(id -u) -ne 0 ]]; then
+    sudo="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
