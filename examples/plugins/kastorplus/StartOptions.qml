@@ -1,0 +1,22 @@
+import QtQuick
+import QtQuick.Controls
+import QtQml.Models
+
+// The start options the launcher shows under the Kastor+ button.
+ObjectModel {
+    id: startOptions
+
+    property real elementWidth: 300
+    property bool useMobileLayout: false
+
+    Button {
+        width: startOptions.elementWidth
+        text: qsTr("Open virtual actuator")
+        onClicked: plugin.openVirtualDevice()
+    }
+    Button {
+        width: startOptions.elementWidth
+        text: qsTr("Connect actuator")
+        enabled: false
+    }
+}
