@@ -1,7 +1,6 @@
 #include "storagerequest.h"
 
 #include <QByteArrayList>
-
 #include <algorithm>
 
 QByteArray StorageRequest::path() const
@@ -59,15 +58,28 @@ bool isMethod(const QByteArray& method)
 bool isTarget(const QByteArray& target)
 {
     return target.startsWith('/') && std::none_of(target.begin(), target.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return byte <= 0x20 || byte == 0x7f;
-    });
+               const auto byte = static_cast<unsigned char>(c);
+               return byte <= 0x20 || byte == 0x7f;
+           });
+}
+
+// "http://host:port/path" -> "/path": HTTP/1.1 servers accept the absolute form too.
+QByteArray originForm(const QByteArray& target)
+{
+    const QByteArray scheme = "http://";
+    if (target.left(scheme.size()).toLower() != scheme)
+        return target;
+    const qsizetype pathStart = target.indexOf('/', scheme.size());
+    return pathStart < 0 ? QByteArray("/") : target.mid(pathStart);
 }
 
 bool parseRequestLine(const QByteArray& line, StorageRequest& request, bool& http11)
 {
-    const QByteArrayList parts = line.split(' ');
-    if (parts.size() != 3 || !isMethod(parts.at(0)) || !isTarget(parts.at(1)))
+    QByteArrayList parts = line.split(' ');
+    if (parts.size() != 3)
+        return false;
+    parts[1] = originForm(parts.at(1));
+    if (!isMethod(parts.at(0)) || !isTarget(parts.at(1)))
         return false;
     if (parts.at(2) != "HTTP/1.1" && parts.at(2) != "HTTP/1.0")
         return false;
@@ -106,7 +118,8 @@ bool parseHeaders(const QByteArrayList& lines, StorageRequest& request, bool htt
         } else if (name == "content-length") {
             if (!isDecimal(value))
                 return false;
-            request.hasBody = request.hasBody || value.count('0') != value.size();
+            request.hasBody = request.hasBody || std::any_of(value.begin(), value.end(),
+                                                             [](char c) { return c != '0'; });
         } else if (name == "transfer-encoding") {
             request.hasBody = true;
         }

@@ -24,9 +24,10 @@ QByteArray reasonPhrase(int status)
 QByteArray httpDate()
 {
     return QLocale::c()
-        .toString(QDateTime::currentDateTimeUtc(), QStringLiteral("ddd, dd MMM yyyy hh:mm:ss"))
-        .toLatin1() +
-        " GMT";
+               .toString(QDateTime::currentDateTimeUtc(),
+                         QStringLiteral("ddd, dd MMM yyyy hh:mm:ss"))
+               .toLatin1() +
+           " GMT";
 }
 
 } // namespace
