@@ -52,6 +52,9 @@ signals:
 
 private:
     QNetworkReply* startRequest(const QString& url, const QUrlQuery& query = QUrlQuery());
+    void deliverFile(QNetworkReply* reply, const QString& additionalInfos);
+    void deliverJsonFile(QNetworkReply* reply);
+    void deliverBatchReply(QNetworkReply* reply, const QByteArray& body, const QString& url);
     void replyDelivered();
 
     QString m_url;
