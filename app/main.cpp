@@ -58,7 +58,10 @@ int main(int argc, char* argv[])
         engine.retranslate();
         splashScreen->showNextStep();
         engine.load(QUrl(QStringLiteral("qrc:/assets/kelvo/Main.qml")));
-        qCInfo(lcStartup, "main window loaded after %lld ms", sinceStart.elapsed());
+        if (engine.rootObjects().isEmpty())
+            qCCritical(lcStartup, "the main window could not be loaded");
+        else
+            qCInfo(lcStartup, "main window loaded after %lld ms", sinceStart.elapsed());
         splashScreen->showNextStep();
         splashScreen->closeSplash(&hiddenMainWindow);
         hiddenMainWindow.close();

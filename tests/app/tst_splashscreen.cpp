@@ -1,0 +1,134 @@
+#include "kelvosplashscreen.h"
+
+#include <QPointer>
+#include <QtTest>
+
+namespace {
+
+const QString STEP_PATH = QStringLiteral(":/images/splashscreens/desktop/step_%1.png");
+
+// A splash screen that walks through its own list of step images.
+class SteppedSplashScreen : public KelvoSplashScreen
+{
+public:
+    explicit SteppedSplashScreen(const QStringList& steps) { setImages(steps); }
+};
+
+// The window mask keeps the card and cuts away its rounded corners.
+void verifyCardMask(const QRegion& mask, const QSize& size)
+{
+    QCOMPARE(mask.boundingRect(), QRect(QPoint(0, 0), size));
+    QVERIFY(mask.contains(QPoint(size.width() / 2, size.height() / 2)));
+    QVERIFY(mask.contains(QPoint(size.width() / 2, 0)));
+    for (const QPoint& corner :
+         {QPoint(0, 0), QPoint(size.width() - 1, 0), QPoint(0, size.height() - 1),
+          QPoint(size.width() - 1, size.height() - 1)})
+        QVERIFY2(!mask.contains(corner),
+                 qPrintable(QStringLiteral("corner %1,%2").arg(corner.x()).arg(corner.y())));
+}
+
+} // namespace
+
+class TestSplashScreen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void showsTheFullCard();
+    void extraStepsKeepTheLastImage();
+    void stepsShowInOrder();
+    void unreadableImageGivesAnEmptyStep();
+    void closeSplashDeletesTheSplashScreen_data();
+    void closeSplashDeletesTheSplashScreen();
+};
+
+void TestSplashScreen::showsTheFullCard()
+{
+    KelvoSplashScreen splash;
+
+    QCOMPARE(splash.images(), QStringList{STEP_PATH.arg(8)});
+    QCOMPARE(splash.currentStep(), 1);
+    QCOMPARE(splash.pixmap().size(), QSize(501, 305));
+    QCOMPARE(splash.pixmap().toImage(), QPixmap(STEP_PATH.arg(8)).toImage());
+    QVERIFY(splash.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    verifyCardMask(splash.mask(), QSize(501, 305));
+}
+
+void TestSplashScreen::extraStepsKeepTheLastImage()
+{
+    KelvoSplashScreen splash;
+    splash.show();
+    const qint64 shown = splash.pixmap().cacheKey();
+
+    for (int i = 0; i < 4; ++i)
+        splash.showNextStep();
+
+    QCOMPARE(splash.currentStep(), 1);
+    QCOMPARE(splash.pixmap().cacheKey(), shown);
+    QCOMPARE(splash.pixmap().size(), QSize(501, 305));
+    verifyCardMask(splash.mask(), QSize(501, 305));
+}
+
+void TestSplashScreen::stepsShowInOrder()
+{
+    const QList<QSize> sizes{{501, 82}, {501, 116}, {501, 150}};
+    SteppedSplashScreen splash({STEP_PATH.arg(1), STEP_PATH.arg(2), STEP_PATH.arg(3)});
+
+    for (int step = 1; step <= sizes.size(); ++step) {
+        if (step > 1)
+            splash.showNextStep();
+        QCOMPARE(splash.currentStep(), step);
+        QCOMPARE(splash.pixmap().size(), sizes.at(step - 1));
+        verifyCardMask(splash.mask(), sizes.at(step - 1));
+    }
+
+    splash.showNextStep();
+    QCOMPARE(splash.currentStep(), 3);
+    QCOMPARE(splash.pixmap().size(), sizes.last());
+}
+
+void TestSplashScreen::unreadableImageGivesAnEmptyStep()
+{
+    SteppedSplashScreen splash(
+        {QStringLiteral(":/images/splashscreens/desktop/missing.png"), STEP_PATH.arg(1)});
+
+    QCOMPARE(splash.currentStep(), 1);
+    QVERIFY(splash.pixmap().isNull());
+    QVERIFY(splash.mask().isEmpty());
+
+    splash.showNextStep();
+    QCOMPARE(splash.pixmap().size(), QSize(501, 82));
+    verifyCardMask(splash.mask(), QSize(501, 82));
+}
+
+void TestSplashScreen::closeSplashDeletesTheSplashScreen_data()
+{
+    QTest::addColumn<bool>("withWindow");
+
+    QTest::newRow("main window shown") << true;
+    QTest::newRow("no window to wait for") << false;
+}
+
+void TestSplashScreen::closeSplashDeletesTheSplashScreen()
+{
+    QFETCH(bool, withWindow);
+
+    QWidget mainWindow;
+    if (withWindow) {
+        mainWindow.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
+    }
+    QPointer<KelvoSplashScreen> splash = new KelvoSplashScreen;
+    splash->show();
+    QVERIFY(splash->isVisible());
+
+    splash->closeSplash(withWindow ? &mainWindow : nullptr);
+
+    QVERIFY(splash);
+    QVERIFY(!splash->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(splash.isNull());
+}
+
+QTEST_MAIN(TestSplashScreen)
+#include "tst_splashscreen.moc"
