@@ -1,6 +1,7 @@
 #include "contextproperties.h"
 
 #include "globals.h"
+#include "productmanager.h"
 
 #include <QQmlContext>
 
@@ -15,7 +16,9 @@ void publish(QQmlContext* context, const Values& values)
     context->setContextProperty(QStringLiteral("copyright"), Globals::COPYRIGHT);
     context->setContextProperty(QStringLiteral("companyfullname"), Globals::COMPANY_FULL_NAME);
     context->setContextProperty(QStringLiteral("plugin"), QVariant::fromValue<QObject*>(nullptr));
-    context->setContextProperty(QStringLiteral("releaseState"), values.releaseState);
+    context->setContextProperty(QStringLiteral("productManager"), values.productManager);
+    context->setContextProperty(QStringLiteral("releaseState"),
+                                static_cast<int>(values.productManager->currentReleaseState()));
     context->setContextProperty(QStringLiteral("showTooltips"), values.showTooltips);
     context->setContextProperty(QStringLiteral("showUpdateHint"), values.showUpdateHint);
 }

@@ -1,12 +1,13 @@
 #pragma once
 
+class ProductManager;
 class QQmlContext;
 
 namespace ContextProperties {
 
 struct Values
 {
-    int releaseState = 0;
+    ProductManager* productManager = nullptr;
     bool showTooltips = true;
     bool showUpdateHint = true;
 };

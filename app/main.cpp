@@ -1,7 +1,9 @@
 #include "contextproperties.h"
 #include "globals.h"
 #include "kelvosplashscreen.h"
+#include "managerconnections.h"
 #include "pendingdeletions.h"
+#include "productmanager.h"
 #include "startup.h"
 #include "typeregistration.h"
 
@@ -45,13 +47,16 @@ int main(int argc, char* argv[])
     TypeRegistration::registerTypes();
     splashScreen->showNextStep();
 
+    ProductManager* productManager = ProductManager::instance();
+    productManager->setCurrentReleaseState(options.releaseChannel);
+    ManagerConnections::connectFailureSignals(productManager);
     splashScreen->showNextStep();
     engine.addImportPath(QStringLiteral("qrc:/"));
 
     QSettings themeSettings(Globals::ORGANISATION_NAME, Globals::APPLICATION_NAME);
     ContextProperties::publish(
         rootContext,
-        {options.releaseChannel, themeSettings.value(Globals::SHOW_TOOLTIPS_KEY, true).toBool(),
+        {productManager, themeSettings.value(Globals::SHOW_TOOLTIPS_KEY, true).toBool(),
          showUpdateHint});
 
     auto startCallback = [&] {
@@ -62,6 +67,7 @@ int main(int argc, char* argv[])
             qCCritical(lcStartup, "the main window could not be loaded");
         else
             qCInfo(lcStartup, "main window loaded after %lld ms", sinceStart.elapsed());
+        productManager->loadPlugins(false);
         splashScreen->showNextStep();
         splashScreen->closeSplash(&hiddenMainWindow);
         hiddenMainWindow.close();

@@ -46,6 +46,7 @@ QHash<int, QByteArray> ProductListModel::roleNames() const
 
 QString ProductListModel::displayName(const QString& name)
 {
-    return QString(name).replace(QLatin1String("plus"), QLatin1String("+"), Qt::CaseInsensitive)
+    return QString(name)
+        .replace(QLatin1String("plus"), QLatin1String("+"), Qt::CaseInsensitive)
         .toUpper();
 }

@@ -1,0 +1,35 @@
+#include "catalogueentry.h"
+
+#include "namecheck.h"
+#include "product.h"
+
+CatalogueEntry CatalogueEntry::fromJson(const QJsonObject& object)
+{
+    return {object.value(QLatin1String("appId")).toString(),
+            object.value(QLatin1String("name")).toString(),
+            object.value(QLatin1String("version")).toString(),
+            object.value(QLatin1String("state")).toString(),
+            object.value(QLatin1String("relDate")).toString()};
+}
+
+int CatalogueEntry::numericAppId() const
+{
+    return appId.toInt(nullptr, 10);
+}
+
+QString CatalogueEntry::problem() const
+{
+    if (!NameCheck::isPlainFileName(name))
+        return QStringLiteral("Catalogue entry \"%1\" (appId \"%2\") skipped: the name is not a "
+                              "plain file name")
+            .arg(name, appId);
+    if (!NameCheck::isDottedVersion(version))
+        return QStringLiteral("Catalogue entry \"%1\" skipped: version \"%2\" is not a dotted "
+                              "number")
+            .arg(name, version);
+    if (!Product::isStateWord(state))
+        return QStringLiteral("Catalogue entry \"%1\" skipped: state \"%2\" is not release, beta "
+                              "or dev")
+            .arg(name, state);
+    return QString();
+}

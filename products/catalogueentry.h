@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+
+// One entry of the catalogue "plugins.info". Every value is read as text; a value of another
+// JSON type reads as empty text.
+struct CatalogueEntry
+{
+    QString appId;
+    QString name;
+    QString version;
+    QString state;
+    QString relDate;
+
+    static CatalogueEntry fromJson(const QJsonObject& object);
+
+    // The catalogue identifier as a number, 0 when the text is not a decimal number.
+    int numericAppId() const;
+    // Why the entry cannot be used, naming it; empty when it can. The name and version
+    // become file names and URL parts, so anything but a plain name and a dotted version is
+    // refused.
+    QString problem() const;
+};

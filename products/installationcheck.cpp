@@ -1,0 +1,101 @@
+#include "installationcheck.h"
+
+#include "catalogueentry.h"
+#include "infofileindex.h"
+#include "namecheck.h"
+#include "storagelayout.h"
+
+#include <QDate>
+#include <QStringMatcher>
+#include <QVersionNumber>
+
+namespace InstallationCheck {
+namespace {
+
+bool stateAllowedIn(const QString& stateWord, Product::ReleaseState channel)
+{
+    if (stateWord == Product::stateWord(Product::RELEASE))
+        return true;
+    if (stateWord == Product::stateWord(Product::BETA))
+        return channel == Product::BETA || channel == Product::DEV;
+    if (stateWord == Product::stateWord(Product::DEV))
+        return channel == Product::DEV;
+    return false;
+}
+
+// Trailing zero segments do not count: 1.2 equals 1.2.0.
+QVersionNumber versionOf(const QString& text)
+{
+    return QVersionNumber::fromString(text).normalized();
+}
+
+// An unreadable date is earlier than every valid date; two unreadable dates are equal.
+bool isEarlier(const QString& date, const QString& than)
+{
+    const QString format = QStringLiteral("dd.MM.yyyy");
+    const QDate first = QDate::fromString(date, format);
+    const QDate second = QDate::fromString(than, format);
+    if (!second.isValid())
+        return false;
+    return !first.isValid() || first < second;
+}
+
+// "Vent_1_2_0_release.info" -> "1.2.0" for entry Vent in state release; empty when the file
+// belongs to another plug-in or state.
+QString localVersion(const QString& fileName, const CatalogueEntry& entry,
+                     const QStringMatcher& nameMatcher)
+{
+    // Tested before anything is copied: this runs for every entry and every info file.
+    if (nameMatcher.indexIn(fileName) < 0 || !fileName.contains(entry.state))
+        return QString();
+    QString rest = fileName;
+    rest.remove(entry.name + QLatin1Char('_'));
+    // Keeps apart the files of a plug-in whose name merely begins with this one.
+    if (rest.contains(entry.name))
+        return QString();
+    rest.remove(QLatin1Char('_') + entry.state);
+    rest.remove(QLatin1String(".info"));
+    rest.replace(QLatin1Char('_'), QLatin1Char('.'));
+    // What is left of "Vent_Pro_1_0_0_release.info" for Vent is no version of Vent.
+    return NameCheck::isDottedVersion(rest) ? rest : QString();
+}
+
+} // namespace
+
+void applyInstalledFile(const CatalogueEntry& entry, const InfoFileIndex& index,
+                        Product::ReleaseState channel, Product& product)
+{
+    const InfoFileIndex::Record* info =
+        index.topLevelFile(StorageLayout::infoFileName(entry.name, entry.version, entry.state));
+    if (!info || !info->readable)
+        return;
+    if (info->state != entry.state || info->relDate != entry.relDate ||
+        info->appId != entry.appId || !stateAllowedIn(info->state, channel))
+        return;
+    // The version becomes part of the info file name again when the plug-in is deleted.
+    if (!NameCheck::isDottedVersion(info->version))
+        return;
+    product.setReleaseState(info->state);
+    product.setReleaseDate(info->relDate);
+    product.setInstalledVersion(info->version);
+    if (versionOf(info->version) == versionOf(entry.version))
+        product.setInstallationState(Product::INSTALLED);
+}
+
+void applyOlderFiles(const CatalogueEntry& entry, const InfoFileIndex& index, Product& product)
+{
+    const QVersionNumber offered = versionOf(entry.version);
+    const QStringMatcher nameMatcher(entry.name);
+    for (const InfoFileIndex::Record& info : index.records()) {
+        const QString local = localVersion(info.fileName, entry, nameMatcher);
+        if (local.isEmpty())
+            continue;
+        if (versionOf(local) < offered || isEarlier(info.relDate, entry.relDate)) {
+            product.setInstallationState(Product::INSTALLED_UPDATEABLE);
+            product.setInstalledVersion(local);
+            product.setAvailableVersion(entry.version);
+        }
+    }
+}
+
+} // namespace InstallationCheck

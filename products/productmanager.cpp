@@ -1,0 +1,515 @@
+#include "productmanager.h"
+
+#include "atomicfile.h"
+#include "catalogueentry.h"
+#include "changelogformatter.h"
+#include "globals.h"
+#include "httprequesthandler.h"
+#include "infofileindex.h"
+#include "installationcheck.h"
+#include "iplugin.h"
+#include "namecheck.h"
+#include "pendingdeletions.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QLibrary>
+#include <QMetaEnum>
+#include <memory>
+#include <utility>
+
+namespace {
+
+const QString NOT_FOUND = QStringLiteral("404 Not Found");
+
+bool isCatalogue(const QJsonDocument& document)
+{
+    return document.isObject() && document.object().value(QLatin1String("plugins")).isArray();
+}
+
+// The system writes its copy directly in the data folder; when several copies lie below it,
+// that one is used.
+QString storedCataloguePath()
+{
+    const QString direct = StorageLayout::cataloguePath();
+    if (QFileInfo(direct).isFile())
+        return direct;
+    QDirIterator files(Globals::appDataPath(), {QFileInfo(direct).fileName()},
+                       QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    return files.hasNext() ? files.next() : QString();
+}
+
+QByteArray readWhole(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+ProductManager::ProductManager()
+{
+    connect(this, &ProductManager::pluginsChanged, this, [this] {
+        m_model.beginReset();
+        m_model.endReset();
+    });
+}
+
+ProductManager* ProductManager::instance()
+{
+    static ProductManager* const manager = new ProductManager;
+    return manager;
+}
+
+QObject* ProductManager::productListModel()
+{
+    return &m_model;
+}
+
+void ProductManager::setCurrentReleaseState(int state)
+{
+    const bool known = QMetaEnum::fromType<Product::ReleaseState>().valueToKey(state);
+    m_currentReleaseState = known ? Product::ReleaseState(state) : Product::RELEASE;
+}
+
+HttpRequestHandler* ProductManager::newHandler(const QString& url)
+{
+    m_handler = new HttpRequestHandler(url);
+    connect(m_handler, &HttpRequestHandler::downloadFailed, this, &ProductManager::downloadFailed,
+            Qt::UniqueConnection);
+    return m_handler;
+}
+
+void ProductManager::loadPlugins(bool useLocalCatalogue)
+{
+    clearProducts();
+    const QString stored = useLocalCatalogue ? storedCataloguePath() : QString();
+    if (stored.isEmpty()) {
+        requestCatalogue();
+        return;
+    }
+    const QJsonDocument document = QJsonDocument::fromJson(readWhole(stored));
+    if (!isCatalogue(document))
+        qWarning("The stored catalogue %s is unreadable or corrupt", qUtf8Printable(stored));
+    processCatalogue(document, false);
+}
+
+void ProductManager::requestCatalogue()
+{
+    HttpRequestHandler* request = newHandler(StorageLayout::catalogueUrl());
+    connect(request, &HttpRequestHandler::httpRequestJSONFileReceived, this,
+            &ProductManager::pluginsInfoReceived, Qt::UniqueConnection);
+    request->getJsonFile(QUrlQuery());
+}
+
+void ProductManager::pluginsInfoReceived(const QJsonDocument& document)
+{
+    // Anything but a catalogue would otherwise replace the good stored copy.
+    if (!isCatalogue(document)) {
+        emit errorOccured(m_requestingAppId, JSON_CORRUPT);
+        return;
+    }
+    processCatalogue(document, true);
+}
+
+void ProductManager::processCatalogue(const QJsonDocument& document, bool fromServer)
+{
+    if (fromServer) {
+        const QString failure = AtomicFile::write(StorageLayout::cataloguePath(),
+                                                  document.toJson(QJsonDocument::Indented));
+        if (!failure.isEmpty())
+            qWarning("%s", qUtf8Printable(failure));
+    }
+    // Each info file is read once per catalogue, not once per entry.
+    const InfoFileIndex infos = InfoFileIndex::read(StorageLayout::infosFolder());
+    const QJsonArray entries = document.object().value(QLatin1String("plugins")).toArray();
+    for (const QJsonValue& value : entries) {
+        const CatalogueEntry entry = CatalogueEntry::fromJson(value.toObject());
+        const QString problem = entry.problem();
+        if (!problem.isEmpty()) {
+            qWarning("%s", qUtf8Printable(problem));
+            emit catalogueEntryRejected(problem);
+            continue;
+        }
+        std::unique_ptr<Product> product(createProduct(entry, infos));
+        if (product->releaseState() != m_currentReleaseState)
+            continue;
+        const QString name = product->name();
+        m_products.append(product.release());
+        if (fromServer) {
+            StorageLayout::kindFolder(StorageLayout::FileKind::Firmware);
+            StorageLayout::kindFolder(StorageLayout::FileKind::AssemblyInstructions);
+            requestFirmwareList(name);
+            requestAssemblyInstructionsList(name);
+        }
+    }
+    emit pluginsChanged();
+}
+
+Product* ProductManager::createProduct(const CatalogueEntry& entry,
+                                       const InfoFileIndex& infos) const
+{
+    auto* product = new Product;
+    product->setInstallationState(Product::NOT_INSTALLED);
+    product->setAppId(entry.numericAppId());
+    product->setName(entry.name);
+    product->setInstalledVersion(entry.version);
+    product->setReleaseState(entry.state);
+    InstallationCheck::applyInstalledFile(entry, infos, m_currentReleaseState, *product);
+    InstallationCheck::applyOlderFiles(entry, infos, *product);
+    return product;
+}
+
+// Views drop their rows before the products go, so no row ever reads a deleted product.
+void ProductManager::clearProducts()
+{
+    m_model.beginReset();
+    qDeleteAll(m_products);
+    m_products.clear();
+    m_model.endReset();
+}
+
+void ProductManager::downloadChangelog(int appId, bool forVireo)
+{
+    m_requestingAppId = appId;
+    const Product* product = firstProduct(appId);
+    // Without a product the URL would name the storage folder itself.
+    if (!product) {
+        emit downloadFailed(
+            QStringLiteral("No changelog for appId %1: no plug-in of the catalogue carries it")
+                .arg(appId));
+        return;
+    }
+    const QString version = product->availableVersion().isEmpty() ? product->installedVersion()
+                                                                  : product->availableVersion();
+    HttpRequestHandler* request = newHandler(StorageLayout::changelogUrl(
+        product->name(), version, Product::stateWord(product->releaseState())));
+    if (forVireo)
+        connect(request, &HttpRequestHandler::httpRequestJSONFileReceived, this,
+                &ProductManager::changelogVireoPluginReceived, Qt::UniqueConnection);
+    else
+        connect(request, &HttpRequestHandler::httpRequestJSONFileReceived, this,
+                &ProductManager::changelogReceived, Qt::UniqueConnection);
+    request->getJsonFile(QUrlQuery());
+}
+
+QString ProductManager::formattedChangelog(const QJsonDocument& document) const
+{
+    return ChangelogFormatter::format(
+        document.object().value(QLatin1String("changelog")).toObject(),
+        ChangelogFormatter::currentLanguage());
+}
+
+void ProductManager::changelogReceived(const QJsonDocument& document)
+{
+    if (!document.isObject()) {
+        emit errorOccured(m_requestingAppId, JSON_CORRUPT);
+        emit downloadFinished(false);
+        return;
+    }
+    const QString text = formattedChangelog(document);
+    emit changeLogAvailable(m_requestingAppId, text);
+    for (Product* product : std::as_const(m_products)) {
+        if (product->appId() != m_requestingAppId)
+            continue;
+        product->setChangelog(text);
+        product->setInstallationState(Product::INSTALLED_UPDATEABLE_CHANGELOG);
+    }
+    emit downloadFinished(false);
+}
+
+void ProductManager::changelogVireoPluginReceived(const QJsonDocument& document)
+{
+    if (!document.isObject()) {
+        emit errorOccured(m_requestingAppId, JSON_CORRUPT);
+        return;
+    }
+    const QString text = formattedChangelog(document);
+    for (Product* product : std::as_const(m_products)) {
+        if (product->appId() != m_requestingAppId)
+            continue;
+        product->setChangelog(text);
+        product->setInstallationState(Product::INSTALLED_UPDATEABLE_CHANGELOG);
+        emit changeLogForVireoPluginAvailable(product->appId(), text, product->availableVersion());
+    }
+}
+
+void ProductManager::downloadPlugin(int appId, bool isUpdate)
+{
+    m_isUpdate = isUpdate;
+    m_requestingAppId = appId;
+    const Product* product = firstProductOfChannel(appId);
+    if (!product) {
+        emit downloadFailed(QStringLiteral("Cannot download appId %1: no plug-in of the %2 "
+                                           "channel carries it")
+                                .arg(appId)
+                                .arg(Product::stateWord(m_currentReleaseState)));
+        return;
+    }
+    const QString version = versionToInstall(*product);
+    if (!NameCheck::isDottedVersion(version)) {
+        emit downloadFailed(QStringLiteral("Cannot download %1: it offers no version \"%2\"")
+                                .arg(product->name(), version));
+        return;
+    }
+    HttpRequestHandler* request = newHandler(StorageLayout::libraryUrl(
+        product->name(), version, Product::stateWord(product->releaseState()),
+        m_currentReleaseState));
+    connect(request, &HttpRequestHandler::receivedFile, this, &ProductManager::pluginLibReceived,
+            Qt::UniqueConnection);
+    request->getFile(QString());
+}
+
+// The library is stored under the name that loading and deletion use, whatever name the
+// reply URL ends in.
+void ProductManager::pluginLibReceived(const QString&, const QByteArray& reply)
+{
+    if (reply.isEmpty()) {
+        emit downloadFailed(NOT_FOUND);
+        return;
+    }
+    const Product* product = firstProduct(m_requestingAppId);
+    if (!product) {
+        emit downloadFailed(
+            QStringLiteral("The library of appId %1 arrived after its plug-in left the catalogue")
+                .arg(m_requestingAppId));
+        return;
+    }
+    const QString failure = AtomicFile::write(
+        StorageLayout::libraryPath(product->name(), m_currentReleaseState), reply);
+    if (!failure.isEmpty()) {
+        emit downloadFailed(failure);
+        return;
+    }
+    // A deletion recorded earlier in this run must not sweep away the fresh library.
+    PendingDeletions::cancel(
+        StorageLayout::libraryFileName(product->name(), m_currentReleaseState));
+
+    HttpRequestHandler* request = newHandler(StorageLayout::libraryInfoUrl(
+        product->name(), versionToInstall(*product), Product::stateWord(product->releaseState())));
+    connect(request, &HttpRequestHandler::httpRequestJSONFileReceived, this,
+            &ProductManager::pluginLibInfoReceived, Qt::UniqueConnection);
+    request->getJsonFile(QUrlQuery());
+}
+
+void ProductManager::pluginLibInfoReceived(const QJsonDocument& document)
+{
+    m_isUpdate = false;
+    if (document.isEmpty() || document.isNull()) {
+        emit downloadFailed(NOT_FOUND);
+        return;
+    }
+    const QJsonObject info = document.object();
+    const QString version = info.value(QLatin1String("version")).toString();
+    const QString state = info.value(QLatin1String("state")).toString();
+    // Version and state become the name of the info file.
+    if (!NameCheck::isDottedVersion(version) || !Product::isStateWord(state)) {
+        emit downloadFailed(QStringLiteral("The library info of appId %1 is unusable: version "
+                                           "\"%2\", state \"%3\"")
+                                .arg(m_requestingAppId)
+                                .arg(version, state));
+        return;
+    }
+    for (Product* product : std::as_const(m_products)) {
+        if (product->appId() != m_requestingAppId)
+            continue;
+        if (!writeInfoFile(*product, document))
+            return;
+        emit pluginsChanged();
+    }
+    emit downloadFinished(false);
+}
+
+// The new info file is written before the old one goes, so a failed write leaves the
+// plug-in recognised as installed in its previous version.
+bool ProductManager::writeInfoFile(Product& product, const QJsonDocument& document)
+{
+    const QJsonObject info = document.object();
+    const QString version = info.value(QLatin1String("version")).toString();
+    const QString state = info.value(QLatin1String("state")).toString();
+    // Looked up with the new document's state word: a changed state leaves the old file.
+    const QString oldPath = StorageLayout::infoFilePath(
+        StorageLayout::infoFileName(product.name(), product.installedVersion(), state));
+    const QString newPath =
+        StorageLayout::infoFilePath(StorageLayout::infoFileName(product.name(), version, state));
+
+    const QString failure = AtomicFile::write(newPath, document.toJson(QJsonDocument::Indented));
+    if (!failure.isEmpty()) {
+        emit downloadFailed(failure);
+        return false;
+    }
+    if (oldPath != newPath)
+        QFile::remove(oldPath);
+
+    product.setInstallationState(Product::INSTALLED);
+    product.setInstalledVersion(version);
+    product.setReleaseState(state);
+    product.setReleaseDate(info.value(QLatin1String("relDate")).toString());
+    product.setAvailableVersion(QString());
+    return true;
+}
+
+void ProductManager::requestFirmwareList(const QString& name)
+{
+    requestFileList(name, StorageLayout::FileKind::Firmware);
+}
+
+void ProductManager::requestAssemblyInstructionsList(const QString& name)
+{
+    requestFileList(name, StorageLayout::FileKind::AssemblyInstructions);
+}
+
+void ProductManager::requestFileList(const QString& name, StorageLayout::FileKind kind)
+{
+    if (!NameCheck::isPlainFileName(name)) {
+        rejectAdditionalFile(
+            QStringLiteral("No %1 list requested for \"%2\": not a plain plug-in name")
+                .arg(StorageLayout::folderWord(kind), name));
+        return;
+    }
+    HttpRequestHandler* request = newHandler(StorageLayout::fileListUrl(name, kind));
+    connect(request, &HttpRequestHandler::httpRequestJSONFileReceived, this,
+            [this, kind](const QJsonDocument& document) {
+                additionalInfoFileReceived(document, kind);
+            });
+    request->getJsonFile(QUrlQuery());
+}
+
+void ProductManager::additionalInfoFileReceived(const QJsonDocument& document,
+                                                StorageLayout::FileKind kind)
+{
+    if (!document.isArray()) {
+        emit errorOccured(m_requestingAppId, JSON_CORRUPT);
+        return;
+    }
+    const QJsonArray list = document.array();
+    if (list.size() < 2)
+        return;
+    const QString folderName = list.at(0).toString();
+    if (!NameCheck::isPlainFileName(folderName)) {
+        rejectAdditionalFile(QStringLiteral("A %1 list names the folder \"%2\", which is not a "
+                                            "plain folder name; its files are skipped")
+                                 .arg(StorageLayout::folderWord(kind), folderName));
+        return;
+    }
+    StorageLayout::pluginFileFolder(kind, folderName);
+    for (qsizetype index = 1; index < list.size(); ++index) {
+        const QString fileName = list.at(index).toString();
+        if (!NameCheck::isPlainFileName(fileName)) {
+            rejectAdditionalFile(QStringLiteral("The %1 list of \"%2\" names \"%3\", which is "
+                                                "not a plain file name; it is skipped")
+                                     .arg(StorageLayout::folderWord(kind), folderName, fileName));
+            continue;
+        }
+        HttpRequestHandler* request =
+            newHandler(StorageLayout::fileUrl(folderName, kind, fileName));
+        if (kind == StorageLayout::FileKind::Firmware)
+            connect(request, &HttpRequestHandler::receivedFile, this,
+                    &ProductManager::firmwareFileReceived, Qt::UniqueConnection);
+        else
+            connect(request, &HttpRequestHandler::receivedFile, this,
+                    &ProductManager::assemblyInstructionsFileReceived, Qt::UniqueConnection);
+        request->getFile(folderName);
+    }
+}
+
+void ProductManager::firmwareFileReceived(const QString& fileName, const QByteArray& reply,
+                                          const QString& pluginName)
+{
+    saveAdditionalFile(StorageLayout::FileKind::Firmware, fileName, reply, pluginName);
+}
+
+void ProductManager::assemblyInstructionsFileReceived(const QString& fileName,
+                                                      const QByteArray& reply,
+                                                      const QString& pluginName)
+{
+    saveAdditionalFile(StorageLayout::FileKind::AssemblyInstructions, fileName, reply, pluginName);
+}
+
+void ProductManager::saveAdditionalFile(StorageLayout::FileKind kind, const QString& fileName,
+                                        const QByteArray& reply, const QString& pluginName)
+{
+    // The server answers some missing files with a success status and an error page.
+    if (reply.isEmpty() || reply.contains(NOT_FOUND.toLatin1())) {
+        emit downloadFailed(NOT_FOUND);
+        return;
+    }
+    if (!NameCheck::isPlainFileName(pluginName) || !NameCheck::isPlainFileName(fileName)) {
+        rejectAdditionalFile(
+            QStringLiteral("The %1 file \"%2\" of \"%3\" is not saved: not a plain file name")
+                .arg(StorageLayout::folderWord(kind), fileName, pluginName));
+        return;
+    }
+    const QString failure =
+        AtomicFile::write(StorageLayout::pluginFileFolder(kind, pluginName) + fileName, reply);
+    if (!failure.isEmpty())
+        emit downloadFailed(failure);
+}
+
+void ProductManager::rejectAdditionalFile(const QString& reason)
+{
+    qWarning("%s", qUtf8Printable(reason));
+    emit additionalFileRejected(reason);
+}
+
+void ProductManager::deletePlugin(int appId)
+{
+    for (Product* product : std::as_const(m_products)) {
+        if (product->appId() != appId)
+            continue;
+        const QString infoName =
+            StorageLayout::infoFileName(product->name(), product->installedVersion(),
+                                        Product::stateWord(product->releaseState()));
+        const QString libraryName =
+            StorageLayout::libraryFileName(product->name(), m_currentReleaseState);
+        product->setInstallationState(Product::INSTALLED_DELETED);
+        product->setReleaseDate(QString());
+        QFile::remove(StorageLayout::infoFilePath(infoName));
+        // The library may be loaded in this process; it goes at quit or at the next start.
+        PendingDeletions::schedule(libraryName, StorageLayout::libsFolder() + libraryName);
+    }
+    emit pluginsChanged();
+    emit pluginDeleted(appId);
+}
+
+IPlugin* ProductManager::loadPlugin(int appId)
+{
+    const Product* product = firstProduct(appId);
+    if (!product)
+        return nullptr;
+    // Kept as a child and never unloaded: the plug-in object lives as long as the process.
+    m_library =
+        new QLibrary(StorageLayout::libraryPath(product->name(), m_currentReleaseState), this);
+    const auto getPlugin = reinterpret_cast<GetPluginFunction>(m_library->resolve("getPlugin"));
+    if (!getPlugin) {
+        qWarning("No plug-in in %s: %s", qUtf8Printable(m_library->fileName()),
+                 qUtf8Printable(m_library->errorString()));
+        return nullptr;
+    }
+    return getPlugin();
+}
+
+Product* ProductManager::firstProduct(int appId) const
+{
+    for (Product* product : m_products) {
+        if (product->appId() == appId)
+            return product;
+    }
+    return nullptr;
+}
+
+Product* ProductManager::firstProductOfChannel(int appId) const
+{
+    for (Product* product : m_products) {
+        if (product->appId() == appId && product->releaseState() == m_currentReleaseState)
+            return product;
+    }
+    return nullptr;
+}
+
+QString ProductManager::versionToInstall(const Product& product) const
+{
+    return m_isUpdate ? product.availableVersion() : product.installedVersion();
+}
