@@ -29,11 +29,12 @@ int main(int argc, char* argv[])
     QQmlContext* rootContext = engine.rootContext();
 
     QSettings settings(Globals::ORGANISATION_NAME, Globals::APPLICATION_NAME);
-    const Startup::StartOptions options = Startup::parseCommandLine(application.arguments(), settings);
+    const Startup::StartOptions options =
+        Startup::parseCommandLine(application.arguments(), settings);
     PendingDeletions::sweep();
-    const bool showUpdateHint =
-        options.skipUpdateHint ? options.updateHintWanted
-                               : Startup::readUpdateHint(options.updateHintWanted);
+    const bool showUpdateHint = options.skipUpdateHint
+                                    ? options.updateHintWanted
+                                    : Startup::readUpdateHint(options.updateHintWanted);
     Startup::applyOptions(options);
 
     auto* splashScreen = new KelvoSplashScreen;
@@ -54,10 +55,10 @@ int main(int argc, char* argv[])
     engine.addImportPath(QStringLiteral("qrc:/"));
 
     QSettings themeSettings(Globals::ORGANISATION_NAME, Globals::APPLICATION_NAME);
-    ContextProperties::publish(
-        rootContext,
-        {productManager, themeSettings.value(Globals::SHOW_TOOLTIPS_KEY, true).toBool(),
-         showUpdateHint});
+    ContextProperties::publish(rootContext,
+                               {productManager,
+                                themeSettings.value(Globals::SHOW_TOOLTIPS_KEY, true).toBool(),
+                                showUpdateHint});
 
     auto startCallback = [&] {
         engine.retranslate();

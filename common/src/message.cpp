@@ -1,9 +1,6 @@
 #include "message.h"
 
-Message::Message(QObject* parent)
-    : QObject(parent), m_timeStamp(QDateTime::currentDateTime())
-{
-}
+Message::Message(QObject* parent) : QObject(parent), m_timeStamp(QDateTime::currentDateTime()) {}
 
 Message::Message(const QString& message, const QDateTime& timeStamp, qint32 flag)
     : m_message(message), m_flag(flag), m_timeStamp(timeStamp)

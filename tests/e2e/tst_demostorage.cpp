@@ -33,12 +33,13 @@ private:
 
 void TestDemoStorage::initTestCase()
 {
-    const QString root = qEnvironmentVariable("QUILLMARK_BUILD_DIR") + QStringLiteral("/demo-storage");
+    const QString root =
+        qEnvironmentVariable("QUILLMARK_BUILD_DIR") + QStringLiteral("/demo-storage");
     QVERIFY2(QFile::exists(root + QStringLiteral("/storage/kelvo/plugins.info")), qPrintable(root));
     m_server = new StorageServer(root, this);
     QVERIFY(m_server->listen(QHostAddress::LocalHost, 0));
     qputenv("QUILLMARK_SERVER_URL",
-             QStringLiteral("http://127.0.0.1:%1").arg(m_server->serverPort()).toUtf8());
+            QStringLiteral("http://127.0.0.1:%1").arg(m_server->serverPort()).toUtf8());
     QCOMPARE(Globals::serverBaseUrl(),
              QStringLiteral("http://127.0.0.1:%1/").arg(m_server->serverPort()));
 }
@@ -130,7 +131,8 @@ void TestDemoStorage::installedPluginLoads()
 
     IPlugin* plugin = manager->loadPlugin(12);
     QVERIFY(plugin);
-    QCOMPARE(plugin->startPlugin(false, nullptr), QStringLiteral("qrc:/kastorplus/StartOptions.qml"));
+    QCOMPARE(plugin->startPlugin(false, nullptr),
+             QStringLiteral("qrc:/kastorplus/StartOptions.qml"));
 
     // The next load recognises the installation from the info file alone.
     loadCatalogue();

@@ -20,8 +20,8 @@ public:
     QStringList injectedViews;
 
     void receiveStatus(const QString& message, XEvents::MessageTypes type,
-                       XEvents::MessageActionTypes okAction, XEvents::MessageActionTypes cancelAction,
-                       const QString& okButtonText)
+                       XEvents::MessageActionTypes okAction,
+                       XEvents::MessageActionTypes cancelAction, const QString& okButtonText)
     {
         QCOMPARE(okAction, XEvents::OK);
         QCOMPARE(cancelAction, XEvents::CANCEL);
@@ -90,7 +90,8 @@ void TestPluginLoading::installLibrary(const QString& builtLibrary, const QStrin
 
 void TestPluginLoading::signalsReachTheShell()
 {
-    installLibrary(m_buildDir + QStringLiteral("/examples/plugins/kastorplus-build/libkastorplus.so"),
+    installLibrary(m_buildDir +
+                       QStringLiteral("/examples/plugins/kastorplus-build/libkastorplus.so"),
                    QStringLiteral("kastorplus.dll"));
     IPlugin* plugin = ProductManager::instance()->loadPlugin(12);
     QVERIFY(plugin);
@@ -105,16 +106,16 @@ void TestPluginLoading::signalsReachTheShell()
     QVERIFY(connect(plugin, &IPlugin::injectUi, &receiver, &StatusReceiver::receiveUi,
                     Qt::UniqueConnection));
 
-    QCOMPARE(plugin->startPlugin(false, nullptr), QStringLiteral("qrc:/kastorplus/StartOptions.qml"));
+    QCOMPARE(plugin->startPlugin(false, nullptr),
+             QStringLiteral("qrc:/kastorplus/StartOptions.qml"));
     QVERIFY(QFile::exists(QStringLiteral(":/kastorplus/StartOptions.qml")));
     QVERIFY(QMetaObject::invokeMethod(plugin, "openVirtualDevice"));
 
     QCOMPARE(receiver.injectedViews, QStringList{QStringLiteral("qrc:/kastorplus/DeviceView.qml")});
-    QCOMPARE(receiver.messages,
-             (QStringList{QStringLiteral("Kastor+ started"),
-                          QStringLiteral("Virtual Kastor+ actuator opened")}));
+    QCOMPARE(receiver.messages, (QStringList{QStringLiteral("Kastor+ started"),
+                                             QStringLiteral("Virtual Kastor+ actuator opened")}));
     QCOMPARE(receiver.types, (QList<XEvents::MessageTypes>{XEvents::STATUS_INFO_MESSAGE,
-                                                            XEvents::STATUS_INFO_MESSAGE}));
+                                                           XEvents::STATUS_INFO_MESSAGE}));
 }
 
 void TestPluginLoading::pluginOverridesContractSlots()

@@ -34,8 +34,9 @@ void KastorPlusPlugin::setOpeningWidth(int millimetres)
 void KastorPlusPlugin::saveConfiguration()
 {
     m_changed = false;
-    emit updateStatus(QStringLiteral("Configuration saved (opening width %1 mm)").arg(m_openingWidth),
-                      XEvents::STATUS_INFO_MESSAGE);
+    emit updateStatus(
+        QStringLiteral("Configuration saved (opening width %1 mm)").arg(m_openingWidth),
+        XEvents::STATUS_INFO_MESSAGE);
     emit configurationSaved();
 }
 

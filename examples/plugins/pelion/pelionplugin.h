@@ -1,8 +1,7 @@
 #pragma once
 
-#include <iplugin.h>
-
 #include <QStringList>
+#include <iplugin.h>
 
 class PelionPlugin : public IPlugin
 {
