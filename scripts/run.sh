@@ -3,7 +3,8 @@
 # Closing the shell stops the server. Arguments are passed on to the shell (-beta, -dev, -nox ...).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/build.sh
+scripts/build.sh quillmark quillmark_storage_server quillmark_demo_storage \
+    example_kastorplus example_pelion
 
 port=${QUILLMARK_DEMO_PORT:-8642}
 log=$(mktemp)
