@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh quillmark quillmark_storage_server quillmark_demo_storage \
-    example_kastorplus example_pelion
+    example_kastorplus example_pelion example_ventus
 
 port=${QUILLMARK_DEMO_PORT:-8642}
 log=$(mktemp)

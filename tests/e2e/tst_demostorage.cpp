@@ -21,6 +21,7 @@ private slots:
     void channelShowsItsEntries_data();
     void channelShowsItsEntries();
     void catalogueLoadFetchesAdditionalFiles();
+    void installedPluginLoads_data();
     void installedPluginLoads();
 
 private:
@@ -69,10 +70,9 @@ void TestDemoStorage::channelShowsItsEntries_data()
     QTest::addColumn<int>("channel");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("release") << 0
-                             << QStringList{"kastorplus 1.4.2", "pelion 2.0.1", "ventus 1.0.0",
-                                            "windplus 3.2.0"};
+                             << QStringList{"kastorplus 1.4.2", "pelion 2.0.1", "ventus 1.0.0"};
     QTest::newRow("beta") << 1 << QStringList{"kastorplus 1.5.0", "pelion 2.1.0"};
-    QTest::newRow("dev") << 2 << QStringList{"kastorplus 1.6.0", "windplus 3.3.0"};
+    QTest::newRow("dev") << 2 << QStringList{"kastorplus 1.6.0"};
 }
 
 void TestDemoStorage::channelShowsItsEntries()
@@ -113,30 +113,54 @@ void TestDemoStorage::catalogueLoadFetchesAdditionalFiles()
     QCOMPARE(copy.readAll(), original.readAll());
 }
 
+void TestDemoStorage::installedPluginLoads_data()
+{
+    QTest::addColumn<int>("channel");
+    QTest::addColumn<int>("appId");
+    QTest::addColumn<QString>("library");
+    QTest::addColumn<QString>("infoFile");
+    QTest::addColumn<QString>("startOptions");
+    QTest::newRow("kastorplus beta") << 1 << 12 << "libs/kastorplus_beta.dll"
+                                     << "infos/kastorplus_1_5_0_beta.info"
+                                     << "qrc:/kastorplus/StartOptions.qml";
+    QTest::newRow("pelion release") << 0 << 14 << "libs/pelion.dll"
+                                    << "infos/pelion_2_0_1_release.info"
+                                    << "qrc:/pelion/StartOptions.qml";
+    QTest::newRow("ventus release") << 0 << 21 << "libs/ventus.dll"
+                                    << "infos/ventus_1_0_0_release.info"
+                                    << "qrc:/ventus/StartOptions.qml";
+}
+
 void TestDemoStorage::installedPluginLoads()
 {
-    ProductManager::instance()->setCurrentReleaseState(1);
-    loadCatalogue();
+    QFETCH(int, channel);
+    QFETCH(int, appId);
+    QFETCH(QString, library);
+    QFETCH(QString, infoFile);
+    QFETCH(QString, startOptions);
     ProductManager* manager = ProductManager::instance();
+    manager->setCurrentReleaseState(channel);
+    loadCatalogue();
     QSignalSpy finished(manager, &ProductManager::downloadFinished);
     QSignalSpy failed(manager, &ProductManager::downloadFailed);
-    manager->downloadPlugin(12, false);
+    manager->downloadPlugin(appId, false);
     QVERIFY(finished.wait(5000));
     QCOMPARE(failed.count(), 0);
 
     const QDir data(Globals::appDataPath());
-    QVERIFY(data.exists(QStringLiteral("libs/kastorplus_beta.dll")));
-    QVERIFY(data.exists(QStringLiteral("infos/kastorplus_1_5_0_beta.info")));
-    QCOMPARE(manager->products().first()->installationState(), Product::INSTALLED);
+    QVERIFY(data.exists(library));
+    QVERIFY(data.exists(infoFile));
 
-    IPlugin* plugin = manager->loadPlugin(12);
+    IPlugin* plugin = manager->loadPlugin(appId);
     QVERIFY(plugin);
-    QCOMPARE(plugin->startPlugin(false, nullptr),
-             QStringLiteral("qrc:/kastorplus/StartOptions.qml"));
+    QCOMPARE(plugin->startPlugin(false, nullptr), startOptions);
 
     // The next load recognises the installation from the info file alone.
     loadCatalogue();
-    QCOMPARE(manager->products().first()->installationState(), Product::INSTALLED);
+    for (const Product* product : manager->products()) {
+        const bool installed = product->appId() == appId;
+        QCOMPARE(product->installationState() == Product::INSTALLED, installed);
+    }
 }
 
 QTEST_MAIN(TestDemoStorage)
