@@ -10,18 +10,6 @@ namespace {
 // pipelines requests without reading the answers cannot make the server buffer without end.
 constexpr qint64 MAX_PENDING_OUTPUT = 4 * 1024 * 1024;
 constexpr qint64 READ_BUFFER_SIZE = 64 * 1024;
-
-// Request targets end up in a line-oriented log; control characters must not break it.
-QString printable(const QByteArray& text)
-{
-    QString result = QString::fromLatin1(text);
-    for (QChar& c : result) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            c = QLatin1Char('?');
-    }
-    return result;
-}
-
 } // namespace
 
 StorageConnection::StorageConnection(QTcpSocket* socket, const StorageResponder& responder,
@@ -59,8 +47,8 @@ void StorageConnection::answer(const StorageRequest& request)
     const bool keepAlive = request.keepAlive && !request.hasBody;
     const bool withoutBody = request.method == "HEAD";
     m_socket->write(response.serialise(keepAlive, withoutBody));
-    emit requestServed(printable(request.method), printable(request.target), response.status,
-                       withoutBody ? 0 : response.body.size());
+    emit requestServed(QString::fromLatin1(request.method), QString::fromLatin1(request.target),
+                       response.status, withoutBody ? 0 : response.body.size());
     if (!keepAlive)
         closeAfterWriting();
 }

@@ -12,10 +12,7 @@ const QByteArray NOT_FOUND_BODY = "<html><body><h1>404 Not Found</h1></body></ht
 QByteArray reasonPhrase(int status)
 {
     static const QHash<int, QByteArray> phrases{
-        {200, "OK"},          {204, "No Content"},         {301, "Moved Permanently"},
-        {302, "Found"},       {400, "Bad Request"},        {403, "Forbidden"},
-        {404, "Not Found"},   {405, "Method Not Allowed"}, {500, "Internal Server Error"},
-        {502, "Bad Gateway"}, {503, "Service Unavailable"}};
+        {200, "OK"}, {400, "Bad Request"}, {404, "Not Found"}, {500, "Internal Server Error"}};
     return phrases.value(status, "Unknown");
 }
 
@@ -34,7 +31,7 @@ QByteArray headerValue(const QList<QByteArray>& headerLines, const QByteArray& n
 class TestHttpConnection : public QObject
 {
 public:
-    using Resolver = std::function<TestHttpServer::Route(const QByteArray&, const QByteArray&)>;
+    using Resolver = std::function<TestHttpServer::Route(const QByteArray&)>;
 
     TestHttpConnection(QTcpSocket* socket, Resolver resolver, QObject* parent)
         : QObject(parent), m_socket(socket), m_resolve(std::move(resolver))
@@ -69,20 +66,15 @@ private:
         for (QByteArray& line : lines)
             line = line.trimmed();
         const QList<QByteArray> requestLine = lines.takeFirst().split(' ');
-        const int bodyLength = headerValue(lines, "Content-Length").toInt();
-        if (m_inbox.size() < headEnd + 4 + bodyLength)
-            return false;
-        m_inbox.remove(0, headEnd + 4 + bodyLength);
+        m_inbox.remove(0, headEnd + 4);
 
         Pending pending;
         if (requestLine.size() != 3) {
             pending.route.status = 400;
             pending.closeAfter = true;
         } else {
-            const QByteArray connection = headerValue(lines, "Connection").toLower();
-            pending.route = m_resolve(requestLine.at(0), requestLine.at(1));
-            pending.closeAfter = connection.contains("close") ||
-                                 (requestLine.at(2) == "HTTP/1.0" && connection != "keep-alive");
+            pending.route = m_resolve(requestLine.at(1));
+            pending.closeAfter = headerValue(lines, "Connection").toLower().contains("close");
         }
         m_queue.enqueue(pending);
         return true;
@@ -193,22 +185,14 @@ void TestHttpServer::acceptConnections()
 {
     while (QTcpSocket* socket = m_server.nextPendingConnection()) {
         new TestHttpConnection(
-            socket,
-            [this](const QByteArray& method, const QByteArray& target) {
-                return answer(method, target);
-            },
-            this);
+            socket, [this](const QByteArray& target) { return answer(target); }, this);
     }
 }
 
-TestHttpServer::Route TestHttpServer::answer(const QByteArray& method, const QByteArray& target)
+TestHttpServer::Route TestHttpServer::answer(const QByteArray& target)
 {
     m_requests.append(QUrl::fromEncoded(target, QUrl::TolerantMode));
     Route route;
-    if (method != "GET") {
-        route.status = 405;
-        return route;
-    }
     const int queryStart = target.indexOf('?');
     const QByteArray rawPath = queryStart < 0 ? target : target.left(queryStart);
     const QString encoded = QString::fromLatin1(rawPath);

@@ -9,8 +9,8 @@
 #include <QUrl>
 
 // A scriptable HTTP/1.1 server on 127.0.0.1 for network tests. It runs on the test's event
-// loop, keeps connections alive, answers pipelined requests in order, and can answer late,
-// slowly or truncated. Paths without a route answer 404.
+// loop, keeps connections alive, answers requests in order, and can answer late, slowly or
+// truncated. Paths without a route answer 404.
 class TestHttpServer : public QObject
 {
     Q_OBJECT
@@ -45,7 +45,8 @@ public:
 
 private:
     void acceptConnections();
-    Route answer(const QByteArray& method, const QByteArray& target);
+    // Every request is taken for a GET without a body.
+    Route answer(const QByteArray& target);
 
     QTcpServer m_server;
     QHash<QString, Route> m_routes;
