@@ -1,101 +1,114 @@
 #pragma once
 
+#include "productmanager.h"
+#include "testenvironment.h"
 #include "testhttpserver.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QStringList>
+#include <QtTest>
 
-// Catalogue entries, info documents and file helpers shared by the product tests.
-namespace Fixtures {
+// Catalogue entries, info documents and the data folder, server and manager of a product test.
 
-inline QJsonObject entry(const QString& appId, const QString& name, const QString& version,
-                         const QString& state,
-                         const QString& relDate = QStringLiteral("01.02.2024"))
+inline QJsonObject entry(const QString& id, const QString& name, const QString& version,
+                         const QString& state, const QString& date = "01.02.2024")
 {
-    return {{"appId", appId},
-            {"name", name},
-            {"version", version},
-            {"state", state},
-            {"relDate", relDate}};
+    return {
+        {"appId", id}, {"name", name}, {"version", version}, {"state", state}, {"relDate", date}};
 }
 
-inline QByteArray catalogue(const QList<QJsonObject>& entries)
+inline QByteArray catalogue(const QJsonArray& entries)
 {
-    QJsonArray plugins;
-    for (const QJsonObject& object : entries)
-        plugins.append(object);
-    return QJsonDocument(QJsonObject{{"plugins", plugins}}).toJson(QJsonDocument::Compact);
+    return QJsonDocument(QJsonObject{{"plugins", entries}}).toJson(QJsonDocument::Compact);
 }
 
 // A library info document, as the server delivers it and installation stores it.
 inline QByteArray info(const QString& appId, const QString& version, const QString& state,
-                       const QString& relDate = QStringLiteral("01.02.2024"))
+                       const QString& relDate = "01.02.2024")
 {
     return QJsonDocument(entry(appId, QString(), version, state, relDate))
         .toJson(QJsonDocument::Compact);
 }
 
-inline void writeFile(const QString& path, const QByteArray& content)
+inline QByteArray indented(const QByteArray& json)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(content);
+    return QJsonDocument::fromJson(json).toJson(QJsonDocument::Indented);
 }
 
-inline QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Every file and folder below `root`, relative to it, leaving out the subtree `skip`.
-inline QStringList entriesBelow(const QString& root, const QString& skip)
-{
-    QStringList found;
-    const QDir base(root);
-    QDirIterator entries(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                         QDirIterator::Subdirectories);
-    while (entries.hasNext()) {
-        const QString path = entries.next();
-        if (!path.startsWith(skip))
-            found.append(base.relativeFilePath(path));
-    }
-    found.sort();
-    return found;
-}
-
-// Routes below the storage URL that a test sets and that are removed again after it.
-class StorageRoutes
+class ProductHarness
 {
 public:
-    explicit StorageRoutes(TestHttpServer& server) : m_server(server) {}
+    // The server URL is read once by the first request: set before anything asks for it.
+    ProductHarness() { qputenv("QUILLMARK_SERVER_URL", server.baseUrl().toUtf8()); }
+
+    // Empty data folder and settings, no routes or requests, the release channel.
+    void reset()
+    {
+        for (const QString& route : std::as_const(m_routes))
+            server.removeRoute(route);
+        m_routes.clear();
+        environment.clear();
+        server.clearRequests();
+        manager->setCurrentReleaseState(Product::RELEASE);
+        failed.clear();
+    }
+
+    // `relative` is relative to the data folder.
+    QString path(const QString& relative) const
+    {
+        return environment.appDataPath() + '/' + relative;
+    }
+    void write(const QString& relative, const QByteArray& content) const
+    {
+        QDir().mkpath(QFileInfo(path(relative)).absolutePath());
+        QFile file(path(relative));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    }
+    QByteArray read(const QString& relative) const
+    {
+        QFile file(path(relative));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QStringList infoFiles() const { return QDir(path("infos")).entryList(QDir::Files, QDir::Name); }
+    // Every file and folder of the test's home outside the data folder.
+    QStringList outsideData() const
+    {
+        QStringList found;
+        QDirIterator entries(environment.root(),
+                             QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                             QDirIterator::Subdirectories);
+        while (entries.hasNext()) {
+            const QString item = entries.next();
+            if (!item.startsWith(environment.appDataPath()))
+                found.append(item);
+        }
+        found.sort();
+        return found;
+    }
 
     void serve(const QString& storagePath, const TestHttpServer::Route& route)
     {
-        const QString path = QStringLiteral("/storage/kelvo/") + storagePath;
-        m_server.setRoute(path, route);
-        m_paths.append(path);
+        m_routes.append("/storage/kelvo/" + storagePath);
+        server.setRoute(m_routes.last(), route);
+    }
+    void loadStored(const QByteArray& catalogue)
+    {
+        write("plugins.info", catalogue);
+        manager->loadPlugins(true);
     }
 
-    void clear()
+    // The text of the one failure reported since reset(), else how many there were.
+    QString failure() const
     {
-        for (const QString& path : std::as_const(m_paths))
-            m_server.removeRoute(path);
-        m_paths.clear();
+        return failed.size() == 1 ? failed.first().first().toString()
+                                  : QString("%1 failures").arg(failed.size());
     }
+
+    TestEnvironment environment;
+    TestHttpServer server;
+    ProductManager* const manager = ProductManager::instance();
+    QSignalSpy failed{manager, &ProductManager::downloadFailed};
 
 private:
-    TestHttpServer& m_server;
-    QStringList m_paths;
+    QStringList m_routes;
 };
-
-} // namespace Fixtures
 
 Q_DECLARE_METATYPE(TestHttpServer::Route)
