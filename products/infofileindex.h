@@ -20,15 +20,27 @@ public:
         QString relDate;
     };
 
+    // A file that names a version of a plug-in: the version text comes from its file name.
+    struct VersionFile
+    {
+        const Record* record = nullptr;
+        QString version;
+    };
+
     // Reads every file (not folder) whose name contains ".info", recursively.
     static InfoFileIndex read(const QString& infosFolder);
 
-    // Every indexed file, in directory iteration order.
-    const QList<Record>& records() const { return m_records; }
     // The file of that name directly in the infos folder, or null.
     const Record* topLevelFile(const QString& fileName) const;
+    // The files named N_V_w.info for plug-in `name` and state word `state`, anywhere below
+    // the folder, in directory iteration order, each with its version V in dotted form.
+    QList<VersionFile> versionFiles(const QString& name, const QString& state) const;
 
 private:
+    void addVersionReadings(int recordIndex);
+
     QList<Record> m_records;
     QHash<QString, int> m_topLevel;
+    // Name and state word -> (record index, dotted version), in directory iteration order.
+    QHash<QString, QList<std::pair<int, QString>>> m_byNameAndState;
 };

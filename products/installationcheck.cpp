@@ -6,7 +6,6 @@
 #include "storagelayout.h"
 
 #include <QDate>
-#include <QStringMatcher>
 #include <QVersionNumber>
 
 namespace InstallationCheck {
@@ -40,26 +39,6 @@ bool isEarlier(const QString& date, const QString& than)
     return !first.isValid() || first < second;
 }
 
-// "Vent_1_2_0_release.info" -> "1.2.0" for entry Vent in state release; empty when the file
-// belongs to another plug-in or state.
-QString localVersion(const QString& fileName, const CatalogueEntry& entry,
-                     const QStringMatcher& nameMatcher)
-{
-    // Tested before anything is copied: this runs for every entry and every info file.
-    if (nameMatcher.indexIn(fileName) < 0 || !fileName.contains(entry.state))
-        return QString();
-    QString rest = fileName;
-    rest.remove(entry.name + QLatin1Char('_'));
-    // Keeps apart the files of a plug-in whose name merely begins with this one.
-    if (rest.contains(entry.name))
-        return QString();
-    rest.remove(QLatin1Char('_') + entry.state);
-    rest.remove(QLatin1String(".info"));
-    rest.replace(QLatin1Char('_'), QLatin1Char('.'));
-    // What is left of "Vent_Pro_1_0_0_release.info" for Vent is no version of Vent.
-    return NameCheck::isDottedVersion(rest) ? rest : QString();
-}
-
 } // namespace
 
 void applyInstalledFile(const CatalogueEntry& entry, const InfoFileIndex& index,
@@ -85,14 +64,10 @@ void applyInstalledFile(const CatalogueEntry& entry, const InfoFileIndex& index,
 void applyOlderFiles(const CatalogueEntry& entry, const InfoFileIndex& index, Product& product)
 {
     const QVersionNumber offered = versionOf(entry.version);
-    const QStringMatcher nameMatcher(entry.name);
-    for (const InfoFileIndex::Record& info : index.records()) {
-        const QString local = localVersion(info.fileName, entry, nameMatcher);
-        if (local.isEmpty())
-            continue;
-        if (versionOf(local) < offered || isEarlier(info.relDate, entry.relDate)) {
+    for (const InfoFileIndex::VersionFile& file : index.versionFiles(entry.name, entry.state)) {
+        if (versionOf(file.version) < offered || isEarlier(file.record->relDate, entry.relDate)) {
             product.setInstallationState(Product::INSTALLED_UPDATEABLE);
-            product.setInstalledVersion(local);
+            product.setInstalledVersion(file.version);
             product.setAvailableVersion(entry.version);
         }
     }
