@@ -1,12 +1,13 @@
 #include "infofileindex.h"
 
-#include "product.h"
+#include "namecheck.h"
 
-#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -28,28 +29,13 @@ InfoFileIndex::Record readRecord(const QString& path, const QString& fileName)
     return record;
 }
 
-bool isNumber(const QString& text)
-{
-    if (text.isEmpty())
-        return false;
-    for (const QChar c : text) {
-        if (!c.isDigit())
-            return false;
-    }
-    return true;
-}
-
-QString keyOf(const QString& name, const QString& state)
-{
-    return name + QLatin1Char('\n') + state;
-}
-
 } // namespace
 
 InfoFileIndex InfoFileIndex::read(const QString& infosFolder)
 {
     InfoFileIndex index;
-    const QDir folder(infosFolder);
+    const QString topLevelPrefix =
+        infosFolder.endsWith(QLatin1Char('/')) ? infosFolder : infosFolder + QLatin1Char('/');
     QDirIterator files(infosFolder, QDir::Files | QDir::Hidden | QDir::System,
                        QDirIterator::Subdirectories);
     while (files.hasNext()) {
@@ -58,34 +44,17 @@ InfoFileIndex InfoFileIndex::read(const QString& infosFolder)
         if (!fileName.contains(INFO_SUFFIX))
             continue;
         const int recordIndex = int(index.m_records.size());
-        if (folder.relativeFilePath(path) == fileName)
+        if (path.size() == topLevelPrefix.size() + fileName.size() &&
+            path.startsWith(topLevelPrefix))
             index.m_topLevel.insert(fileName, recordIndex);
         index.m_records.append(readRecord(path, fileName));
-        index.addVersionReadings(recordIndex);
     }
+    index.m_byFileName.resize(index.m_records.size());
+    std::iota(index.m_byFileName.begin(), index.m_byFileName.end(), 0);
+    std::sort(index.m_byFileName.begin(), index.m_byFileName.end(), [&index](int a, int b) {
+        return index.m_records.at(a).fileName < index.m_records.at(b).fileName;
+    });
     return index;
-}
-
-// "windplus_2_1_0_release.info" reads as windplus 2.1.0, windplus_2 1.0 and windplus_2_1 0:
-// a name may itself end in digits, so every reading is kept and each entry looks up its own
-// name. A file of plug-in VentPro or Vent_Pro is never one of Vent's.
-void InfoFileIndex::addVersionReadings(int recordIndex)
-{
-    const QString& fileName = m_records.at(recordIndex).fileName;
-    if (!fileName.endsWith(INFO_SUFFIX))
-        return;
-    QStringList parts = fileName.chopped(INFO_SUFFIX.size()).split(QLatin1Char('_'));
-    const QString state = parts.takeLast();
-    if (!Product::isStateWord(state))
-        return;
-    qsizetype firstDigits = parts.size();
-    while (firstDigits > 1 && isNumber(parts.at(firstDigits - 1)))
-        --firstDigits;
-    for (qsizetype split = firstDigits; split < parts.size(); ++split) {
-        const QString name = parts.mid(0, split).join(QLatin1Char('_'));
-        const QString version = parts.mid(split).join(QLatin1Char('.'));
-        m_byNameAndState[keyOf(name, state)].append({recordIndex, version});
-    }
 }
 
 const InfoFileIndex::Record* InfoFileIndex::topLevelFile(const QString& fileName) const
@@ -94,11 +63,35 @@ const InfoFileIndex::Record* InfoFileIndex::topLevelFile(const QString& fileName
     return found == m_topLevel.constEnd() ? nullptr : &m_records.at(*found);
 }
 
+// Only N + "_" + version + "_" + state + ".info" counts, so the files of plug-ins VentPro
+// and Vent_Pro are never taken for versions of Vent.
 QList<InfoFileIndex::VersionFile> InfoFileIndex::versionFiles(const QString& name,
                                                               const QString& state) const
 {
+    const QString prefix = name + QLatin1Char('_');
+    const QString suffix = QLatin1Char('_') + state + INFO_SUFFIX;
+    auto candidate = std::lower_bound(
+        m_byFileName.begin(), m_byFileName.end(), prefix,
+        [this](int record, const QString& text) { return m_records.at(record).fileName < text; });
+
+    QList<std::pair<int, QString>> matches;
+    for (; candidate != m_byFileName.end(); ++candidate) {
+        const QString& fileName = m_records.at(*candidate).fileName;
+        if (!fileName.startsWith(prefix))
+            break;
+        if (!fileName.endsWith(suffix) || fileName.size() <= prefix.size() + suffix.size())
+            continue;
+        QString version =
+            fileName.mid(prefix.size(), fileName.size() - prefix.size() - suffix.size());
+        version.replace(QLatin1Char('_'), QLatin1Char('.'));
+        if (!NameCheck::isDottedVersion(version))
+            continue;
+        matches.append({*candidate, version});
+    }
+    // Later files may overrule earlier ones: keep directory iteration order.
+    std::sort(matches.begin(), matches.end());
     QList<VersionFile> files;
-    for (const auto& [recordIndex, version] : m_byNameAndState.value(keyOf(name, state)))
-        files.append({&m_records.at(recordIndex), version});
+    for (const auto& [record, version] : std::as_const(matches))
+        files.append({&m_records.at(record), version});
     return files;
 }

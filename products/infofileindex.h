@@ -37,10 +37,8 @@ public:
     QList<VersionFile> versionFiles(const QString& name, const QString& state) const;
 
 private:
-    void addVersionReadings(int recordIndex);
-
     QList<Record> m_records;
     QHash<QString, int> m_topLevel;
-    // Name and state word -> (record index, dotted version), in directory iteration order.
-    QHash<QString, QList<std::pair<int, QString>>> m_byNameAndState;
+    // Record indices ordered by file name, so that the files of one plug-in lie together.
+    QList<int> m_byFileName;
 };
