@@ -1,7 +1,5 @@
 #include "namecheck.h"
 
-#include <QRegularExpression>
-
 namespace NameCheck {
 
 bool isPlainFileName(const QString& name)
@@ -18,9 +16,16 @@ bool isPlainFileName(const QString& name)
 
 bool isDottedVersion(const QString& version)
 {
-    static const QRegularExpression dotted(
-        QRegularExpression::anchoredPattern(QStringLiteral("[0-9]+(\\.[0-9]+)*")));
-    return dotted.match(version).hasMatch();
+    bool segmentHasDigits = false;
+    for (const QChar character : version) {
+        if (character == QLatin1Char('.') && segmentHasDigits)
+            segmentHasDigits = false;
+        else if (character >= QLatin1Char('0') && character <= QLatin1Char('9'))
+            segmentHasDigits = true;
+        else
+            return false;
+    }
+    return segmentHasDigits;
 }
 
 } // namespace NameCheck

@@ -35,7 +35,9 @@ void TestCatalogue::serverCatalogue()
         entry("1", "a\\b", "1.0.0", "release"),      entry("1", "C:", "1.0.0", "release"),
         entry("1", "tab\tname", "1.0.0", "release"), entry("1", "Evil", "1/../../2", "release"),
         entry("1", "Evil", "1..2", "release"),       entry("1", "Evil", "1.0\n", "release"),
-        entry("1", "Evil", "1.0.0", "../x"),         entry("1", "Evil", "1.0.0", "Release")};
+        entry("1", "Evil", "1.", "release"),         entry("1", "Evil", ".1", "release"),
+        entry("1", "Evil", "", "release"),           entry("1", "Evil", "1.0.0", "../x"),
+        entry("1", "Evil", "1.0.0", "Release")};
     const QByteArray served =
         catalogue(QJsonArray(hostile)
                   << entry("5", "Vent", "1.0.0", "release") << entry("5", "Vent", "1.1.0", "beta")
