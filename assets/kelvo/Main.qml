@@ -42,21 +42,29 @@ ApplicationWindow {
         clip: true
         model: productManager.productListModel
         delegate: ItemDelegate {
-            width: plugins.width
+            id: row
+
+            required property string plugin_name
+            required property string installed_version
+            required property string available_version
+            required property int button_state
+
+            width: ListView.view.width
             contentItem: RowLayout {
                 Label {
                     Layout.preferredWidth: 240
-                    text: plugin_name
+                    text: row.plugin_name
                     font.bold: true
                 }
                 Label {
                     Layout.preferredWidth: 200
-                    text: available_version === "" ? installed_version
-                                                   : installed_version + " → " + available_version
+                    text: row.available_version === ""
+                          ? row.installed_version
+                          : row.installed_version + " → " + row.available_version
                 }
                 Label {
                     Layout.fillWidth: true
-                    text: mainWindow.stateText(button_state)
+                    text: mainWindow.stateText(row.button_state)
                 }
             }
         }
