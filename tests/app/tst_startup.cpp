@@ -167,13 +167,14 @@ void TestStartup::sweep_data()
     QTest::newRow("missing file's entry is dropped") << library << "missing" << false << false;
     QTest::newRow("undeletable file stays") << library << "undeletable" << true << true;
     QTest::newRow("empty value stays") << QString() << "empty" << false << true;
-    QTest::newRow("file outside the data folder is kept")
-        << "%root%/documents/thesis.odt" << "file" << true << false;
-    QTest::newRow("data folder file outside libs is kept")
-        << "plugins.info" << "file" << true << false;
-    QTest::newRow("climbing out of libs is refused")
-        << "libs/../plugins.info" << "file" << true << false;
-    QTest::newRow("relative path is refused") << "relative/demo.dll" << "file" << true << false;
+    QTest::newRow("file outside the data folder is kept") << "%root%/documents/thesis.odt"
+                                                          << "file" << true << false;
+    QTest::newRow("data folder file outside libs is kept") << "plugins.info"
+                                                           << "file" << true << false;
+    QTest::newRow("climbing out of libs is refused") << "libs/../plugins.info"
+                                                     << "file" << true << false;
+    QTest::newRow("relative path is refused") << "relative/demo.dll"
+                                              << "file" << true << false;
 }
 
 void TestStartup::sweep()
@@ -202,8 +203,8 @@ void TestStartup::sweep()
     shellSettings().setValue(otherEntry, otherPath);
 
     if (kind == QLatin1String("file"))
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(QStringLiteral("not a library of this application")));
+        QTest::ignoreMessage(
+            QtWarningMsg, QRegularExpression(QStringLiteral("not a library of this application")));
     PendingDeletions::sweep();
 
     QCOMPARE(!stored.isEmpty() && QFileInfo::exists(stored), pathRemains);
