@@ -16,10 +16,6 @@ void connectFailureSignals(ProductManager* productManager)
                      [](int appId, ProductManager::ErrorType error) {
                          qCWarning(lcManagers) << "unusable reply for plug-in" << appId << error;
                      });
-    QObject::connect(productManager, &ProductManager::catalogueEntryRejected, productManager,
-                     [](const QString& reason) { qCWarning(lcManagers) << reason; });
-    QObject::connect(productManager, &ProductManager::additionalFileRejected, productManager,
-                     [](const QString& reason) { qCWarning(lcManagers) << reason; });
 }
 
 } // namespace ManagerConnections

@@ -18,6 +18,9 @@ QString failureText(const QString& reason, const QString& requestUrl)
            QUrl(requestUrl, QUrl::TolerantMode).fileName(QUrl::FullyDecoded);
 }
 
+// Set on a reply that was aborted for its size, so that its failure says why.
+const char* const TOO_LARGE = "quillmarkReplyTooLarge";
+
 QString deliveredFileName(const QNetworkReply* reply)
 {
     return QFileInfo(reply->url().path(QUrl::FullyDecoded)).fileName();
@@ -68,14 +71,41 @@ QNetworkReply* HttpRequestHandler::startRequest(const QString& url, const QUrlQu
         target.setQuery(query.query());
     QNetworkReply* reply = m_manager.get(QNetworkRequest(target));
     ReplyTimeout::set(reply, m_timeoutMs);
+    limitSize(reply);
     ++m_repliesInFlight;
     return reply;
 }
 
+// The reply lies below the handler, so the handler outlives every call of the check.
+void HttpRequestHandler::limitSize(QNetworkReply* reply) const
+{
+    connect(reply, &QNetworkReply::downloadProgress, reply,
+            [this, reply](qint64 received, qint64 total) {
+                if (received <= m_maxReplyBytes && total <= m_maxReplyBytes)
+                    return;
+                reply->setProperty(TOO_LARGE, true);
+                reply->abort();
+            });
+}
+
+// A reply that came in whole before its progress was seen is measured here once more.
+QString HttpRequestHandler::errorText(const QNetworkReply* reply, qint64 size,
+                                      const QString& requestUrl) const
+{
+    if (reply->property(TOO_LARGE).toBool() || size > m_maxReplyBytes)
+        return failureText(
+            QStringLiteral("The reply is larger than the limit of %1 bytes").arg(m_maxReplyBytes),
+            requestUrl);
+    if (reply->error() != QNetworkReply::NoError)
+        return failureText(reply->errorString(), requestUrl);
+    return QString();
+}
+
 void HttpRequestHandler::deliverFile(QNetworkReply* reply, const QString& additionalInfos)
 {
-    if (reply->error() != QNetworkReply::NoError)
-        emit downloadFailed(failureText(reply->errorString(), m_url));
+    const QString error = errorText(reply, reply->bytesAvailable(), m_url);
+    if (!error.isEmpty())
+        emit downloadFailed(error);
     else
         emit receivedFile(deliveredFileName(reply), reply->readAll(), additionalInfos);
     reply->deleteLater();
@@ -84,8 +114,9 @@ void HttpRequestHandler::deliverFile(QNetworkReply* reply, const QString& additi
 
 void HttpRequestHandler::deliverJsonFile(QNetworkReply* reply)
 {
-    if (reply->error() != QNetworkReply::NoError) {
-        emit downloadFailed(failureText(reply->errorString(), m_url));
+    const QString error = errorText(reply, reply->bytesAvailable(), m_url);
+    if (!error.isEmpty()) {
+        emit downloadFailed(error);
     } else {
         QJsonParseError parseError;
         const QJsonDocument document = QJsonDocument::fromJson(reply->readAll(), &parseError);
@@ -103,9 +134,7 @@ void HttpRequestHandler::deliverBatchReply(QNetworkReply* reply, const QByteArra
 {
     const QByteArray bytes = reply->isOpen() ? body + reply->readAll() : body;
     const QString fileName = deliveredFileName(reply);
-    const QString error = reply->error() == QNetworkReply::NoError
-                              ? QString()
-                              : failureText(reply->errorString(), url);
+    const QString error = errorText(reply, bytes.size(), url);
     emit receivedReply(m_urlCounter, bytes, fileName);
     emit batchReplyFinished(m_urlCounter, bytes, fileName, error);
     reply->deleteLater();

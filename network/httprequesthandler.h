@@ -28,6 +28,9 @@ class HttpRequestHandler : public QObject
 public:
     // The whole-transfer time-out of every request of the system.
     static constexpr int TIMEOUT_MS = 20000;
+    // A reply that announces or delivers more bytes than this is aborted, so that no server
+    // can make the program hold an arbitrary amount of data in memory (a build setting).
+    static constexpr qint64 MAX_REPLY_BYTES = QUILLMARK_MAX_REPLY_BYTES;
 
     explicit HttpRequestHandler(const QStringList& urls);
     explicit HttpRequestHandler(const QString& url);
@@ -41,6 +44,8 @@ public:
     // Overrides the time-out for this handler's future requests. Only the tests use it, so
     // that time-out handling runs through the same code path in milliseconds.
     void setTimeoutForTesting(int milliseconds) { m_timeoutMs = milliseconds; }
+    // The same for the reply size limit; it also applies to replies already running.
+    void setMaxReplyBytesForTesting(qint64 bytes) { m_maxReplyBytes = bytes; }
 
 signals:
     void httpRequestJSONFileReceived(QJsonDocument document);
@@ -56,11 +61,16 @@ private:
     void deliverJsonFile(QNetworkReply* reply);
     void deliverBatchReply(QNetworkReply* reply, const QByteArray& body, const QString& url);
     void replyDelivered();
+    void limitSize(QNetworkReply* reply) const;
+    // Why a reply of `size` bytes failed, empty when it did not.
+    QString errorText(const QNetworkReply* reply, qint64 size, const QString& requestUrl) const;
 
     QString m_url;
     QStringList m_urls;
-    QNetworkAccessManager m_manager;
+    // A child, so that the replies and their guards are found below the handler.
+    QNetworkAccessManager m_manager{this};
     int m_urlCounter = 0;
     int m_repliesInFlight = 0;
     int m_timeoutMs = TIMEOUT_MS;
+    qint64 m_maxReplyBytes = MAX_REPLY_BYTES;
 };

@@ -8,7 +8,8 @@ void ReplyTimeout::set(QNetworkReply* reply, int milliseconds)
     new ReplyTimeout(reply, milliseconds);
 }
 
-ReplyTimeout::ReplyTimeout(QObject* parent, int milliseconds) : QObject(parent)
+ReplyTimeout::ReplyTimeout(QObject* parent, int milliseconds)
+    : QObject(parent), m_milliseconds(milliseconds)
 {
     auto* timer = new QTimer(this);
     timer->setSingleShot(true);

@@ -13,7 +13,12 @@ class ReplyTimeout : public QObject
 public:
     static void set(QNetworkReply* reply, int milliseconds);
 
+    // The time the reply was given.
+    int milliseconds() const { return m_milliseconds; }
+
 private:
     ReplyTimeout(QObject* parent, int milliseconds);
     void check();
+
+    int m_milliseconds;
 };

@@ -23,9 +23,9 @@ QString CatalogueEntry::problem() const
         return QStringLiteral("Catalogue entry \"%1\" (appId \"%2\") skipped: the name is not a "
                               "plain file name")
             .arg(name, appId);
-    if (!NameCheck::isDottedVersion(version))
-        return QStringLiteral("Catalogue entry \"%1\" skipped: version \"%2\" is not a dotted "
-                              "number")
+    if (!NameCheck::isVersionName(version))
+        return QStringLiteral("Catalogue entry \"%1\" skipped: version \"%2\" cannot be part of "
+                              "a file name")
             .arg(name, version);
     if (!Product::isStateWord(state))
         return QStringLiteral("Catalogue entry \"%1\" skipped: state \"%2\" is not release, beta "

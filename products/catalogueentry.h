@@ -18,7 +18,6 @@ struct CatalogueEntry
     // The catalogue identifier as a number, 0 when the text is not a decimal number.
     int numericAppId() const;
     // Why the entry cannot be used, naming it; empty when it can. The name and version
-    // become file names and URL parts, so anything but a plain name and a dotted version is
-    // refused.
+    // become file names and URL parts, so a name or version that is not safe as one is refused.
     QString problem() const;
 };

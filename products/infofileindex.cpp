@@ -84,7 +84,8 @@ QList<InfoFileIndex::VersionFile> InfoFileIndex::versionFiles(const QString& nam
         QString version =
             fileName.mid(prefix.size(), fileName.size() - prefix.size() - suffix.size());
         version.replace(QLatin1Char('_'), QLatin1Char('.'));
-        if (!NameCheck::isDottedVersion(version))
+        // A version starts with its number: "Vent_Pro_1_0_0_release.info" is Vent_Pro's.
+        if (!version.front().isDigit() || !NameCheck::isVersionName(version))
             continue;
         matches.append({*candidate, version});
     }

@@ -4,9 +4,9 @@
 #include "infofileindex.h"
 #include "namecheck.h"
 #include "storagelayout.h"
+#include "versionorder.h"
 
 #include <QDate>
-#include <QVersionNumber>
 
 namespace InstallationCheck {
 namespace {
@@ -20,12 +20,6 @@ bool stateAllowedIn(const QString& stateWord, Product::ReleaseState channel)
     if (stateWord == Product::stateWord(Product::DEV))
         return channel == Product::DEV;
     return false;
-}
-
-// Trailing zero segments do not count: 1.2 equals 1.2.0.
-QVersionNumber versionOf(const QString& text)
-{
-    return QVersionNumber::fromString(text).normalized();
 }
 
 // "dd.MM.yyyy". The common, well-formed text is read directly: the general parser is by far
@@ -74,20 +68,20 @@ void applyInstalledFile(const CatalogueEntry& entry, const InfoFileIndex& index,
         info->appId != entry.appId || !stateAllowedIn(info->state, channel))
         return;
     // The version becomes part of the info file name again when the plug-in is deleted.
-    if (!NameCheck::isDottedVersion(info->version))
+    if (!NameCheck::isVersionName(info->version))
         return;
     product.setReleaseState(info->state);
     product.setReleaseDate(info->relDate);
     product.setInstalledVersion(info->version);
-    if (versionOf(info->version) == versionOf(entry.version))
+    if (VersionOrder::compare(info->version, entry.version) == 0)
         product.setInstallationState(Product::INSTALLED);
 }
 
 void applyOlderFiles(const CatalogueEntry& entry, const InfoFileIndex& index, Product& product)
 {
-    const QVersionNumber offered = versionOf(entry.version);
     for (const InfoFileIndex::VersionFile& file : index.versionFiles(entry.name, entry.state)) {
-        if (versionOf(file.version) < offered || isEarlier(file.record->relDate, entry.relDate)) {
+        if (VersionOrder::compare(file.version, entry.version) < 0 ||
+            isEarlier(file.record->relDate, entry.relDate)) {
             product.setInstallationState(Product::INSTALLED_UPDATEABLE);
             product.setInstalledVersion(file.version);
             product.setAvailableVersion(entry.version);

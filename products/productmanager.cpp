@@ -36,8 +36,10 @@ QString storedCataloguePath()
     const QString direct = StorageLayout::cataloguePath();
     if (QFileInfo(direct).isFile())
         return direct;
+    // Name filters ignore case unless told otherwise; only "plugins.info" itself counts.
     QDirIterator files(Globals::appDataPath(), {QFileInfo(direct).fileName()},
-                       QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+                       QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive,
+                       QDirIterator::Subdirectories);
     return files.hasNext() ? files.next() : QString();
 }
 
@@ -66,6 +68,11 @@ ProductManager* ProductManager::instance()
 QObject* ProductManager::productListModel()
 {
     return &m_model;
+}
+
+HttpRequestHandler* ProductManager::handler() const
+{
+    return m_handler;
 }
 
 void ProductManager::setCurrentReleaseState(int state)
@@ -202,9 +209,10 @@ QString ProductManager::formattedChangelog(const QJsonDocument& document) const
         ChangelogFormatter::currentLanguage());
 }
 
+// A document that parses but is no changelog object has no lines: an empty changelog.
 void ProductManager::changelogReceived(const QJsonDocument& document)
 {
-    if (!document.isObject()) {
+    if (document.isNull()) {
         emit errorOccured(m_requestingAppId, JSON_CORRUPT);
         emit downloadFinished(false);
         return;
@@ -222,7 +230,7 @@ void ProductManager::changelogReceived(const QJsonDocument& document)
 
 void ProductManager::changelogVireoPluginReceived(const QJsonDocument& document)
 {
-    if (!document.isObject()) {
+    if (document.isNull()) {
         emit errorOccured(m_requestingAppId, JSON_CORRUPT);
         return;
     }
@@ -249,7 +257,7 @@ void ProductManager::downloadPlugin(int appId, bool isUpdate)
         return;
     }
     const QString version = versionToInstall(*product);
-    if (!NameCheck::isDottedVersion(version)) {
+    if (!NameCheck::isVersionName(version)) {
         emit downloadFailed(QStringLiteral("Cannot download %1: it offers no version \"%2\"")
                                 .arg(product->name(), version));
         return;
@@ -305,7 +313,7 @@ void ProductManager::pluginLibInfoReceived(const QJsonDocument& document)
     const QString version = info.value(QLatin1String("version")).toString();
     const QString state = info.value(QLatin1String("state")).toString();
     // Version and state become the name of the info file.
-    if (!NameCheck::isDottedVersion(version) || !Product::isStateWord(state)) {
+    if (!NameCheck::isVersionName(version) || !Product::isStateWord(state)) {
         emit downloadFailed(QStringLiteral("The library info of appId %1 is unusable: version "
                                            "\"%2\", state \"%3\"")
                                 .arg(m_requestingAppId)
@@ -380,10 +388,11 @@ void ProductManager::requestFileList(const QString& name, StorageLayout::FileKin
 void ProductManager::additionalInfoFileReceived(const QJsonDocument& document,
                                                 StorageLayout::FileKind kind)
 {
-    if (!document.isArray()) {
+    if (document.isNull()) {
         emit errorOccured(m_requestingAppId, JSON_CORRUPT);
         return;
     }
+    // A document that is no array names no files.
     const QJsonArray list = document.array();
     if (list.size() < 2)
         return;

@@ -33,6 +33,8 @@ public:
     static ProductManager* instance();
 
     QObject* productListModel();
+    // The handler of the most recent request; null once it has delivered its replies.
+    HttpRequestHandler* handler() const;
     // The catalogue entries of the running channel, in catalogue order.
     const QList<Product*>& products() const { return m_products; }
 

@@ -17,6 +17,7 @@ private slots:
     void enumeratorValues();
     void metaTypeAliases();
     void qmlReadsTheValues();
+    void qmlReadsProductValues();
     void messageWithParentOnly();
     void messageCopyAndSetMessage();
 };
@@ -100,6 +101,27 @@ void TestEvents::qmlReadsTheValues()
     QVERIFY(object->inherits("XEvents"));
     QVERIFY(object->property("flags").value<QObject*>()->inherits("Message"));
     QCOMPARE(object->property("values").toString(), QStringLiteral("5 11 2 4 17 12 2"));
+}
+
+// The launcher compares button states and error values by name; the numbers are a contract.
+void TestEvents::qmlReadsProductValues()
+{
+    QQmlEngine engine;
+    QQmlComponent component(&engine);
+    component.setData(
+        "import QtQml 2.15\nimport InstallationState 1.0\nimport ErrorType 1.0\n"
+        "QtObject {\n"
+        "    property string values: [InstallationState.NOT_INSTALLED,\n"
+        "        InstallationState.NOT_INSTALLED_CHANGELOG, InstallationState.INSTALLED,\n"
+        "        InstallationState.INSTALLED_UPDATEABLE,\n"
+        "        InstallationState.INSTALLED_UPDATEABLE_CHANGELOG,\n"
+        "        InstallationState.INSTALLED_STARTOPTIONS,\n"
+        "        ErrorType.DOWNLOAD_FAILED, ErrorType.JSON_CORRUPT].join(' ')\n"
+        "}",
+        QUrl(QStringLiteral("qrc:/inline.qml")));
+    std::unique_ptr<QObject> object(component.create());
+    QVERIFY2(object, qPrintable(component.errorString()));
+    QCOMPARE(object->property("values").toString(), QStringLiteral("0 4 5 8 10 11 0 1"));
 }
 
 void TestEvents::messageWithParentOnly()

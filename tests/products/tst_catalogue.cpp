@@ -1,6 +1,9 @@
+#include "httprequesthandler.h"
 #include "productfixtures.h"
+#include "replytimeout.h"
 
 #include <QSettings>
+#include <functional>
 
 class TestCatalogue : public QObject
 {
@@ -19,6 +22,7 @@ private slots:
     void changelog();
     void changelogForSinglePluginMode();
     void unusableChangelog();
+    void requestsUseTheTimeOut();
 
 private:
     ProductHarness h;
@@ -34,10 +38,15 @@ void TestCatalogue::serverCatalogue()
         entry("1", ".", "1.0.0", "release"),         entry("1", "", "1.0.0", "release"),
         entry("1", "a\\b", "1.0.0", "release"),      entry("1", "C:", "1.0.0", "release"),
         entry("1", "tab\tname", "1.0.0", "release"), entry("1", "Evil", "1/../../2", "release"),
-        entry("1", "Evil", "1..2", "release"),       entry("1", "Evil", "1.0\n", "release"),
-        entry("1", "Evil", "1.", "release"),         entry("1", "Evil", ".1", "release"),
+        entry("1", "Evil", "1.0\n", "release"),      entry("1", "Evil", "1.0:x", "release"),
         entry("1", "Evil", "", "release"),           entry("1", "Evil", "1.0.0", "../x"),
-        entry("1", "Evil", "1.0.0", "Release")};
+        entry("1", "Evil", "1.0.0", "Release"),      entry("1", "%2e%2e", "1.0.0", "release"),
+        entry("1", "Evil", "%2e%2e", "release"),     entry("1", "CON", "1.0.0", "release"),
+        entry("1", "nul.txt", "1.0.0", "release"),   entry("1", "Com1", "1.0.0", "release"),
+        entry("1", "Evil.", "1.0.0", "release"),     entry("1", "Evil ", "1.0.0", "release"),
+        entry("1", "a<b", "1.0.0", "release"),       entry("1", "a?b", "1.0.0", "release"),
+        entry("1", "a*b", "1.0.0", "release"),       entry("1", "a|b", "1.0.0", "release"),
+        entry("1", "a\"b", "1.0.0", "release"),      entry("1", "a#b", "1.0.0", "release")};
     const QByteArray served =
         catalogue(QJsonArray(hostile)
                   << entry("5", "Vent", "1.0.0", "release") << entry("5", "Vent", "1.1.0", "beta")
@@ -118,6 +127,14 @@ void TestCatalogue::stateFromInfoFiles_data()
         "Vent_Pro_1_0_0_release.info");
     row("other appId", info("6", "1.2.0", "release"), "0|1.2.0||");
     row("version that is no version", info("5", "../x", "release"), "0|1.2.0||");
+    // Versions with a text after the number: the number first, then the text; a release is
+    // above its pre-releases.
+    row("pre-release installed", info("5", "1.2.0-beta", "release"), "5|1.2.0-beta||01.02.2024",
+        "Vent_1_2_0-beta_release.info", "1.2.0-beta");
+    row("release candidate below its release", info("5", "1.10.0rc1", "release"),
+        "8|1.10.0rc1|1.10.0|", "Vent_1_10_0rc1_release.info", "1.10.0");
+    row("pre-release above an older release", info("5", "1.9.0", "release"), "8|1.9.0|1.10.0-beta|",
+        "Vent_1_9_0_release.info", "1.10.0-beta");
     // An unreadable release date counts as earlier: the version is offered again.
     row("corrupt info file", "not json", "8|1.2.0|1.2.0|");
 }
@@ -147,6 +164,16 @@ void TestCatalogue::stateFromInfoFiles()
 void TestCatalogue::storedCopy()
 {
     h.serve("plugins.info", {200, catalogue({entry("7", "Kastor", "2.0.0", "release")})});
+    h.serve("Kastor/firmwares/firmware.info", {200, "[]"});
+    h.serve("Kastor/assembly_instructions/assembly_instructions.info", {200, "[]"});
+    // Only a file named exactly "plugins.info" is a stored copy.
+    h.write("firmwares/Other/PLUGINS.INFO", catalogue({entry("8", "Other", "1.0.0", "release")}));
+    h.manager->loadPlugins(true);
+    QTRY_COMPARE(h.server.requests().size(), 3);
+    QCOMPARE(h.manager->products().first()->name(), QString("Kastor"));
+    h.server.clearRequests();
+    QFile::remove(h.path("plugins.info"));
+
     h.write("firmwares/Pelion/plugins.info", catalogue({entry("9", "Pelion", "3.0.0", "release")}));
     QSignalSpy changed(h.manager, &ProductManager::pluginsChanged);
 
@@ -255,12 +282,14 @@ void TestCatalogue::changelogForSinglePluginMode()
              QList<QUrl>{QUrl("/storage/kelvo/Vent/1_2_0_release/Vent_1_2_0.json")});
 }
 
-// An unknown appId asks for nothing: its URL would name the storage folder itself. A changelog
-// that is no JSON object changes no product.
+// An unknown appId asks for nothing: its URL would name the storage folder itself. JSON that
+// is no changelog object is an empty changelog, so the install button is still offered; only a
+// null document is corrupt, reported for the requesting plug-in, as is a null file list.
 void TestCatalogue::unusableChangelog()
 {
     h.loadStored(catalogue({entry("5", "Vent", "1.2.0", "release")}));
     QSignalSpy errors(h.manager, &ProductManager::errorOccured);
+    QSignalSpy available(h.manager, &ProductManager::changeLogAvailable);
     QSignalSpy finished(h.manager, &ProductManager::downloadFinished);
 
     h.manager->downloadChangelog(77, false);
@@ -270,11 +299,39 @@ void TestCatalogue::unusableChangelog()
     h.serve("Vent/1_2_0_release/Vent_1_2_0.json", {200, "[1]"});
     h.manager->downloadChangelog(5, false);
     QTRY_COMPARE(finished.count(), 1);
-    QCOMPARE(errors.count(), 1);
-    QCOMPARE(errors.first().at(0).toInt(), 5);
-    QCOMPARE(errors.first().at(1).value<ProductManager::ErrorType>(), ProductManager::JSON_CORRUPT);
-    QCOMPARE(h.failed.count(), 1);
-    QCOMPARE(h.manager->products().first()->installationState(), Product::NOT_INSTALLED);
+    QCOMPARE(available.count(), 1);
+    QCOMPARE(available.first(), (QVariantList{5, QString()}));
+    QCOMPARE(errors.count(), 0);
+    QCOMPARE(h.manager->products().first()->installationState(),
+             Product::INSTALLED_UPDATEABLE_CHANGELOG);
+
+    h.manager->changelogReceived(QJsonDocument());
+    h.manager->additionalInfoFileReceived(QJsonDocument(), StorageLayout::FileKind::Firmware);
+    QCOMPARE(errors.count(), 2);
+    for (const QList<QVariant>& error : std::as_const(errors)) {
+        QCOMPARE(error.at(0).toInt(), 5);
+        QCOMPARE(error.at(1).value<ProductManager::ErrorType>(), ProductManager::JSON_CORRUPT);
+    }
+    QCOMPARE(finished.count(), 2);
+}
+
+// Every request of the manager runs with the whole-transfer time-out of the system.
+void TestCatalogue::requestsUseTheTimeOut()
+{
+    h.loadStored(catalogue({entry("5", "Vent", "1.2.0", "release")}));
+    const QList<std::function<void()>> requests{[this] { h.manager->downloadChangelog(5, false); },
+                                                [this] { h.manager->downloadPlugin(5, false); },
+                                                [this] { h.manager->requestFirmwareList("Vent"); },
+                                                [this] { h.manager->loadPlugins(false); }};
+    for (const auto& request : requests) {
+        request();
+        QPointer<HttpRequestHandler> handler = h.manager->handler();
+        QVERIFY(handler);
+        const QList<ReplyTimeout*> guards = handler->findChildren<ReplyTimeout*>();
+        QCOMPARE(guards.size(), 1);
+        QCOMPARE(guards.first()->milliseconds(), 20000);
+        QTRY_VERIFY(handler.isNull());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCatalogue)

@@ -1,3 +1,4 @@
+#include "httprequesthandler.h"
 #include "pendingdeletions.h"
 #include "productfixtures.h"
 
@@ -12,6 +13,7 @@ private slots:
     void updateInstallsTheNewerVersion();
     void infoFileOfTheSameNameIsReplaced();
     void changedStateWordLeavesTheOldInfoFile();
+    void preReleaseInstallsAndIsRecognised();
     void unwritableInfoFileKeepsTheOldInstallation();
     void failedDownloadInstallsNothing_data();
     void failedDownloadInstallsNothing();
@@ -117,6 +119,20 @@ void TestInstallation::changedStateWordLeavesTheOldInfoFile()
     QCOMPARE(h.manager->products().first()->releaseState(), Product::BETA);
 }
 
+// A version with a text after its number installs, and the next load recognises it.
+void TestInstallation::preReleaseInstallsAndIsRecognised()
+{
+    offer("1.2.0-beta");
+    serveVent("1.2.0-beta", {200, "library"}, {200, info("5", "1.2.0-beta", "release")});
+
+    install(false);
+
+    QCOMPARE(h.failed.count(), 0);
+    QCOMPARE(h.infoFiles(), QStringList{"Vent_1_2_0-beta_release.info"});
+    h.manager->loadPlugins(true);
+    QCOMPARE(h.manager->products().first()->installationState(), Product::INSTALLED);
+}
+
 void TestInstallation::unwritableInfoFileKeepsTheOldInstallation()
 {
     QDir().mkpath(h.path("infos/Vent_1_1_0_release.info"));
@@ -138,26 +154,33 @@ void TestInstallation::failedDownloadInstallsNothing_data()
     // What is left in the libs folder, and how many requests were made.
     QTest::addColumn<QByteArray>("libraryLeft");
     QTest::addColumn<int>("requests");
+    QTest::addColumn<qint64>("sizeLimit");
     const TestHttpServer::Route library{200, "library"};
+    QTest::newRow("library above the size limit")
+        << TestHttpServer::Route{200, QByteArray(4096, 'n')} << TestHttpServer::Route{}
+        << "larger than the limit of 1024 bytes --- Vent.dll" << QByteArray("previous library") << 1
+        << qint64(1024);
     QTest::newRow("library closed mid-body")
         << TestHttpServer::Route{200, QByteArray(4096, 'n'), 0, 0, 0, true}
-        << TestHttpServer::Route{} << " --- Vent.dll" << QByteArray("previous library") << 1;
-    QTest::newRow("library empty") << TestHttpServer::Route{200, ""} << TestHttpServer::Route{}
-                                   << "404 Not Found" << QByteArray("previous library") << 1;
+        << TestHttpServer::Route{} << " --- Vent.dll" << QByteArray("previous library") << 1
+        << qint64(0);
+    QTest::newRow("library empty")
+        << TestHttpServer::Route{200, ""} << TestHttpServer::Route{} << "404 Not Found"
+        << QByteArray("previous library") << 1 << qint64(0);
     // The library of the first step stays.
     QTest::newRow("info is an error page")
         << library << TestHttpServer::Route{200, "<h1>404 Not Found</h1>"} << " --- Vent.info"
-        << QByteArray("library") << 2;
+        << QByteArray("library") << 2 << qint64(0);
     QTest::newRow("info version with a path")
         << library << TestHttpServer::Route{200, info("5", "../../1", "release")} << "unusable"
-        << QByteArray("library") << 2;
+        << QByteArray("library") << 2 << qint64(0);
     QTest::newRow("info with an unknown state")
         << library << TestHttpServer::Route{200, info("5", "1.2.0", "../x")} << "unusable"
-        << QByteArray("library") << 2;
+        << QByteArray("library") << 2 << qint64(0);
     // No library left: a folder takes the library's place.
     QTest::newRow("library unwritable")
         << library << TestHttpServer::Route{200, info("5", "1.2.0", "release")} << "libs/Vent.dll"
-        << QByteArray() << 1;
+        << QByteArray() << 1 << qint64(0);
 }
 
 void TestInstallation::failedDownloadInstallsNothing()
@@ -167,6 +190,7 @@ void TestInstallation::failedDownloadInstallsNothing()
     QFETCH(QString, failure);
     QFETCH(QByteArray, libraryLeft);
     QFETCH(int, requests);
+    QFETCH(qint64, sizeLimit);
     if (libraryLeft.isEmpty())
         QDir().mkpath(h.path("libs/Vent.dll"));
     else
@@ -175,7 +199,10 @@ void TestInstallation::failedDownloadInstallsNothing()
     serveVent("1.2.0", library, libraryInfo);
     QSignalSpy finished(h.manager, &ProductManager::downloadFinished);
 
-    install(false);
+    h.manager->downloadPlugin(5, false);
+    if (sizeLimit > 0)
+        h.manager->handler()->setMaxReplyBytesForTesting(sizeLimit);
+    QTRY_COMPARE(h.failed.count(), 1);
 
     QVERIFY2(h.failure().contains(failure), qPrintable(h.failure()));
     QCOMPARE(finished.count(), 0);
@@ -212,6 +239,10 @@ void TestInstallation::additionalFileLists_data()
     QTest::newRow("hostile file names")
         << QByteArray(R"(["Vent", "../../x", "a\\b", "..", "C:", 7, "ok.bin"])") << "Vent/ok.bin"
         << 5;
+    QTest::newRow("names Windows refuses or aliases")
+        << QByteArray(R"(["Vent", "CON", "aux.bin", "a?.bin", "b*.bin", "x.", "%2e%2e", "ok.bin"])")
+        << "Vent/ok.bin" << 6;
+    QTest::newRow("no array") << QByteArray(R"({"Vent": ["a.bin"]})") << "" << 0;
 }
 
 void TestInstallation::additionalFileLists()
@@ -226,10 +257,13 @@ void TestInstallation::additionalFileLists()
                 {200, "firmware"});
     const QStringList before = h.outsideData();
     QSignalSpy rejections(h.manager, &ProductManager::additionalFileRejected);
+    QSignalSpy errors(h.manager, &ProductManager::errorOccured);
 
     h.manager->requestFirmwareList("Vent");
 
+    QTRY_COMPARE(h.server.requests().size(), saved.isEmpty() ? 1 : 2);
     QTRY_COMPARE(rejections.count(), rejected);
+    QCOMPARE(errors.count(), 0);
     if (!saved.isEmpty())
         QTRY_COMPARE(h.read("firmwares/" + saved), QByteArray("firmware"));
     QCOMPARE(h.server.requests().size(), saved.isEmpty() ? 1 : 2);

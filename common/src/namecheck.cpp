@@ -1,0 +1,50 @@
+#include "namecheck.h"
+
+#include <QStringList>
+
+namespace NameCheck {
+namespace {
+
+bool isForbiddenCharacter(QChar character)
+{
+    static const QString forbidden = QStringLiteral("/\\<>:\"|?*%#");
+    return forbidden.contains(character) || character.unicode() < 0x20 ||
+           character.category() == QChar::Other_Control;
+}
+
+// Windows maps these stems to devices whatever extension follows them.
+bool isReservedDeviceName(const QString& name)
+{
+    static const QStringList devices = [] {
+        QStringList names{QStringLiteral("CON"),    QStringLiteral("PRN"),
+                          QStringLiteral("AUX"),    QStringLiteral("NUL"),
+                          QStringLiteral("CONIN$"), QStringLiteral("CONOUT$")};
+        for (const QString& port : {QStringLiteral("COM"), QStringLiteral("LPT")}) {
+            for (const QChar digit : QStringLiteral("0123456789\u00b9\u00b2\u00b3"))
+                names.append(port + digit);
+        }
+        return names;
+    }();
+    const QString stem = name.section(QLatin1Char('.'), 0, 0).trimmed();
+    return devices.contains(stem, Qt::CaseInsensitive);
+}
+
+} // namespace
+
+bool isPlainFileName(const QString& name)
+{
+    if (name.isEmpty() || name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+        return false;
+    for (const QChar character : name) {
+        if (isForbiddenCharacter(character))
+            return false;
+    }
+    return !isReservedDeviceName(name);
+}
+
+bool isVersionName(const QString& version)
+{
+    return isPlainFileName(QString(version).replace(QLatin1Char('.'), QLatin1Char('_')));
+}
+
+} // namespace NameCheck

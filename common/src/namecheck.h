@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// Names that come from the server become parts of file paths and URLs only after these
+// checks, so that nothing is ever written or deleted outside the application data folder.
+// The rules are those of the strictest platform the program runs on, so that a name never
+// aliases a device or another file there either.
+namespace NameCheck {
+
+// A single file-name component: not empty; no "/" or "\"; none of < > : " | ? * and no
+// control characters (Windows refuses or reinterprets them); no "%" or "#", which a URL would
+// decode or cut off; not ending in a dot or a space (Windows drops them, so ".." and "a."
+// would name other files); not a reserved device name such as CON, NUL or COM1, with or
+// without an extension.
+bool isPlainFileName(const QString& name);
+
+// A version text that can become part of a file name: once its dots are underscores it must
+// be a plain file name. "2.10.1", "1.2.0-beta" and "1.10.0rc1" are versions.
+bool isVersionName(const QString& version);
+
+} // namespace NameCheck
