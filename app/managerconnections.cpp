@@ -1,5 +1,6 @@
 #include "managerconnections.h"
 
+#include "bundlemanager.h"
 #include "productmanager.h"
 
 #include <QLoggingCategory>
@@ -20,6 +21,16 @@ void connectFailureSignals(ProductManager* productManager)
                      [](const QString& reason) { qCWarning(lcManagers) << reason; });
     QObject::connect(productManager, &ProductManager::additionalFileRejected, productManager,
                      [](const QString& reason) { qCWarning(lcManagers) << reason; });
+}
+
+void connectFailureSignals(BundleManager* bundleManager)
+{
+    QObject::connect(bundleManager, &BundleManager::downloadFailed, bundleManager,
+                     [](const QString& errorString) { qCWarning(lcManagers) << errorString; });
+    QObject::connect(bundleManager, &BundleManager::errorOccured, bundleManager,
+                     [](int appId, BundleManager::UpdateErrors error) {
+                         qCWarning(lcManagers) << "self-update of" << appId << "failed:" << error;
+                     });
 }
 
 } // namespace ManagerConnections
