@@ -1,8 +1,14 @@
 #include "bundlemanager.h"
+#include "contextproperties.h"
+#include "productmanager.h"
 #include "testenvironment.h"
 #include "testhttpserver.h"
+#include "typeregistration.h"
 #include "updatefixtures.h"
 
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QtTest>
@@ -62,6 +68,7 @@ private slots:
     void wronglyNamedLibrary();
     void runUpdate_data();
     void runUpdate();
+    void screensReachTheManager();
 
 private:
     void serve(const QString& path, const Route& route);
@@ -390,6 +397,29 @@ void TestBundleManager::runUpdate()
     QVERIFY2(failed.value(0).value(0).toString().contains(failure),
              qPrintable(failed.value(0).value(0).toString()));
     QCOMPARE(extractorStarts(updateFolder()).size(), 0);
+}
+
+// The update dialog compares error values by name and calls the manager's operations.
+void TestBundleManager::screensReachTheManager()
+{
+    TypeRegistration::registerTypes();
+    QCOMPARE(QMetaType::fromName("UpdateErrors"),
+             QMetaType::fromType<BundleManager::UpdateErrors>());
+    QQmlEngine engine;
+    ContextProperties::publish(engine.rootContext(), {ProductManager::instance(), m_manager});
+    QQmlComponent component(&engine);
+    component.setData(
+        "import QtQml 2.15\nimport UpdateErrors 1.0\n"
+        "QtObject {\n"
+        "    property QtObject manager: bundleManager\n"
+        "    property string values: [UpdateErrors.JSON_CORRUPT, UpdateErrors.ARCHIVE_LOST,\n"
+        "        UpdateErrors.DOWNLOAD_FAILED, UpdateErrors.DOWNLOAD_INCOMPLETE].join(' ')\n"
+        "}",
+        QUrl("qrc:/inline.qml"));
+    std::unique_ptr<QObject> object(component.create());
+    QVERIFY2(object, qPrintable(component.errorString()));
+    QCOMPARE(object->property("manager").value<QObject*>(), m_manager);
+    QCOMPARE(object->property("values").toString(), "0 1 2 3");
 }
 
 QTEST_GUILESS_MAIN(TestBundleManager)
