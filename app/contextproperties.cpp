@@ -1,5 +1,6 @@
 #include "contextproperties.h"
 
+#include "bundlemanager.h"
 #include "globals.h"
 #include "productmanager.h"
 
@@ -16,6 +17,7 @@ void publish(QQmlContext* context, const Values& values)
     context->setContextProperty(QStringLiteral("copyright"), Globals::COPYRIGHT);
     context->setContextProperty(QStringLiteral("companyfullname"), Globals::COMPANY_FULL_NAME);
     context->setContextProperty(QStringLiteral("plugin"), QVariant::fromValue<QObject*>(nullptr));
+    context->setContextProperty(QStringLiteral("bundleManager"), values.bundleManager);
     context->setContextProperty(QStringLiteral("productManager"), values.productManager);
     context->setContextProperty(QStringLiteral("releaseState"),
                                 static_cast<int>(values.productManager->currentReleaseState()));

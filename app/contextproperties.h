@@ -1,5 +1,6 @@
 #pragma once
 
+class BundleManager;
 class ProductManager;
 class QQmlContext;
 
@@ -8,6 +9,7 @@ namespace ContextProperties {
 struct Values
 {
     ProductManager* productManager = nullptr;
+    BundleManager* bundleManager = nullptr;
     bool showTooltips = true;
     bool showUpdateHint = true;
 };

@@ -1,3 +1,4 @@
+#include "bundlemanager.h"
 #include "contextproperties.h"
 #include "globals.h"
 #include "kelvosplashscreen.h"
@@ -51,12 +52,13 @@ int main(int argc, char* argv[])
     ProductManager* productManager = ProductManager::instance();
     productManager->setCurrentReleaseState(options.releaseChannel);
     ManagerConnections::connectFailureSignals(productManager);
+    ManagerConnections::connectFailureSignals(BundleManager::instance());
     splashScreen->showNextStep();
     engine.addImportPath(QStringLiteral("qrc:/"));
 
     QSettings themeSettings(Globals::ORGANISATION_NAME, Globals::APPLICATION_NAME);
     ContextProperties::publish(rootContext,
-                               {productManager,
+                               {productManager, BundleManager::instance(),
                                 themeSettings.value(Globals::SHOW_TOOLTIPS_KEY, true).toBool(),
                                 showUpdateHint});
 
@@ -69,6 +71,7 @@ int main(int argc, char* argv[])
         else
             qCInfo(lcStartup, "main window loaded after %lld ms", sinceStart.elapsed());
         productManager->loadPlugins(false);
+        BundleManager::instance()->checkForUpdates();
         splashScreen->showNextStep();
         splashScreen->closeSplash(&hiddenMainWindow);
         hiddenMainWindow.close();

@@ -1,0 +1,345 @@
+#include "bundlemanager.h"
+#include "contextproperties.h"
+#include "productmanager.h"
+#include "testenvironment.h"
+#include "testhttpserver.h"
+#include "typeregistration.h"
+#include "updatefixtures.h"
+
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QtTest>
+
+using Route = TestHttpServer::Route;
+Q_DECLARE_METATYPE(Route)
+
+namespace {
+
+// The update description of the changelog document: paths below the storage URL.
+const QJsonObject DESCRIPTION{{"download-url", "zip/BhZipper.exe"},
+                              {"download-dll", "zip/Qt5Core.dll"},
+                              {"extension-dll", "zip/msvcp140.dll"},
+                              {"extension2-dll", "zip/vcruntime140.dll"}};
+// Stored file name -> content as the server delivers it.
+const QMap<QString, QByteArray> SERVED{{"BhZipper.exe", "extractor"},
+                                       {"Qt5Core.dll", "core"},
+                                       {"msvcp140.dll", "c++"},
+                                       {"qmk.dat", "archive"},
+                                       {"vcruntime140.dll", "runtime"}};
+
+QVariantList error(BundleManager::UpdateErrors value)
+{
+    return {6, QVariant::fromValue(value)};
+}
+
+} // namespace
+
+class TestBundleManager : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    // First: nothing clears the changelog document once one has arrived.
+    void downloadBeforeAnyChangelog();
+    void versionCheck_data();
+    void versionCheck();
+    void changelog_data();
+    void changelog();
+    void download_data();
+    void download();
+    void wronglyNamedLibrary();
+    void runUpdate_data();
+    void runUpdate();
+    void screensReachTheManager();
+
+private:
+    void serve(const QString& path, const Route& route);
+    // Serves a changelog with `log` and `description` and lets the manager receive it.
+    void receiveChangelog(const QJsonObject& log, const QJsonObject& description = DESCRIPTION);
+    // Serves the five files of DESCRIPTION, downloads them and waits for the end.
+    void download(const QString& key, const QString& path, const Route& route);
+    QString folder() const { return m_environment.appDataPath() + "/bundleUpdate"; }
+    QByteArray read(const QString& name) const;
+    void write(const QString& name, const QByteArray& content) const;
+
+    TestEnvironment m_environment;
+    TestHttpServer m_server;
+    QStringList m_routes;
+    BundleManager* m_manager = nullptr;
+    std::unique_ptr<QSignalSpy> m_ready, m_errors, m_failed;
+};
+
+void TestBundleManager::initTestCase()
+{
+    qputenv("QUILLMARK_SERVER_URL", m_server.baseUrl().toUtf8());
+    m_manager = BundleManager::instance();
+    QCOMPARE(BundleManager::instance(), m_manager);
+}
+
+void TestBundleManager::init()
+{
+    for (const QString& path : std::as_const(m_routes))
+        m_server.removeRoute(path);
+    m_routes.clear();
+    m_server.clearRequests();
+    m_environment.clear();
+    m_ready = std::make_unique<QSignalSpy>(m_manager, &BundleManager::updateReady);
+    m_errors = std::make_unique<QSignalSpy>(m_manager, &BundleManager::errorOccured);
+    m_failed = std::make_unique<QSignalSpy>(m_manager, &BundleManager::downloadFailed);
+}
+
+void TestBundleManager::serve(const QString& path, const Route& route)
+{
+    m_server.setRoute("/storage/kelvo/" + path, route);
+    m_routes << "/storage/kelvo/" + path;
+}
+
+void TestBundleManager::receiveChangelog(const QJsonObject& log, const QJsonObject& description)
+{
+    const QJsonObject document{{"changelog", log},
+                               {"BhZipper", QJsonObject{{"windows", description}}}};
+    serve("changelog.json", {200, QJsonDocument(document).toJson()});
+    QSignalSpy changelog(m_manager, &BundleManager::changeLogAvailable);
+    m_manager->downloadChangelog();
+    QVERIFY(changelog.wait(5000));
+    QCOMPARE(m_server.requests(), QList<QUrl>{QUrl("/storage/kelvo/changelog.json")});
+    m_server.clearRequests();
+}
+
+void TestBundleManager::download(const QString& key, const QString& path, const Route& route)
+{
+    QJsonObject description = DESCRIPTION;
+    if (!key.isEmpty())
+        description[key] = path;
+    receiveChangelog({}, description);
+    serve("qmk.dat", {200, SERVED["qmk.dat"]});
+    for (const QJsonValue& file : DESCRIPTION)
+        serve(file.toString(), {200, SERVED[file.toString().mid(4)]});
+    serve(path, route);
+    m_manager->downloadUpdate();
+    QTRY_COMPARE_WITH_TIMEOUT(m_ready->count() + m_errors->count(), 1, 5000);
+    QCOMPARE(m_server.requests().size(), 5);
+}
+
+QByteArray TestBundleManager::read(const QString& name) const
+{
+    QFile file(folder() + '/' + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void TestBundleManager::write(const QString& name, const QByteArray& content) const
+{
+    QDir().mkpath(folder());
+    QFile file(folder() + '/' + name);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+}
+
+void TestBundleManager::downloadBeforeAnyChangelog()
+{
+    m_manager->downloadUpdate();
+    // A request would be under way: the round trip of a later one shows whether there was one.
+    serve("kelvo.info", {200, R"({"version": "2.1.0"})"});
+    QSignalSpy details(m_manager, &BundleManager::kelvoDetailsReceived);
+    m_manager->checkForUpdates();
+    QVERIFY(details.wait(5000));
+    QCOMPARE(m_server.requests(), QList<QUrl>{QUrl("/storage/kelvo/kelvo.info")});
+    QCOMPARE(m_ready->count() + m_errors->count() + m_failed->count(), 0);
+}
+
+void TestBundleManager::versionCheck_data()
+{
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<QVariantList>("details"); // kelvoDetailsReceived; empty when none
+
+    QTest::newRow("2.1.0") << QByteArray(R"({"version": "2.1.0"})") << QVariantList{"2.1.0", true};
+    QTest::newRow("2.1") << QByteArray(R"({"version": "2.1"})") << QVariantList{"2.1", false};
+    QTest::newRow("2.0.9") << QByteArray(R"({"version": "2.0.9"})") << QVariantList{"2.0.9", false};
+    QTest::newRow("2.1.0-beta") << QByteArray(R"({"version": "2.1.0-beta"})")
+                                << QVariantList{"2.1.0", true};
+    QTest::newRow("no version") << QByteArray("{}") << QVariantList{"", false};
+    QTest::newRow("array: corrupt") << QByteArray(R"(["2.1.0"])") << QVariantList();
+    QTest::newRow("not JSON: failed") << QByteArray("<html>") << QVariantList();
+}
+
+void TestBundleManager::versionCheck()
+{
+    QFETCH(QByteArray, document);
+    QFETCH(QVariantList, details);
+    serve("kelvo.info", {200, document});
+    QSignalSpy received(m_manager, &BundleManager::kelvoDetailsReceived);
+
+    m_manager->checkForUpdates();
+
+    QTRY_COMPARE_WITH_TIMEOUT(received.count() + m_errors->count() + m_failed->count(), 1, 5000);
+    QCOMPARE(received.value(0), details);
+    if (QByteArray(QTest::currentDataTag()).endsWith("corrupt"))
+        QCOMPARE(m_errors->value(0), error(BundleManager::JSON_CORRUPT));
+    if (QByteArray(QTest::currentDataTag()).endsWith("failed"))
+        QVERIFY(m_failed->value(0).value(0).toString().endsWith(" --- kelvo.info"));
+}
+
+void TestBundleManager::changelog_data()
+{
+    QTest::addColumn<QVariant>("language"); // the stored setting; invalid: none
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("no language setting: en")
+        << QVariant() << "Fixes: \n\nfix one\nfix two\n\n\n\n\nFeatures: \n\nfeature\n";
+    QTest::newRow("de") << QVariant("de") << "Changes: \n\nÄnderung\n";
+    QTest::newRow("fr, only de and en") << QVariant("fr") << "";
+}
+
+void TestBundleManager::changelog()
+{
+    QFETCH(QVariant, language);
+    QFETCH(QString, text);
+    if (language.isValid())
+        QSettings().setValue("translator/language", language);
+    QSignalSpy changelog(m_manager, &BundleManager::changeLogAvailable);
+
+    receiveChangelog(
+        {{"Fixes", QJsonObject{{"en", QJsonArray{"fix one", "fix two"}}, {"de", QJsonArray{}}}},
+         {"Changes", QJsonObject{{"de", QJsonArray{"Änderung"}}}},
+         {"Features", QJsonObject{{"en", QJsonArray{"feature"}}}}});
+
+    QCOMPARE(changelog.value(0), (QVariantList{6, text}));
+}
+
+void TestBundleManager::download_data()
+{
+    // The extractor's URL and the server's answer; every other file is served well.
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<Route>("route");
+    QTest::addColumn<QString>("failure"); // the end of downloadFailed's text; "" when ready
+
+    const QString path = "zip/BhZipper.exe";
+    QTest::newRow("five files") << path << Route{200, "extractor"} << "";
+    QTest::newRow("server error with a body")
+        << path << Route{500, "half"} << "Internal Server Error --- BhZipper.exe";
+    QTest::newRow("closed mid-body")
+        << path << Route{200, QByteArray(4096, 'x'), 0, 0, 0, true} << " --- BhZipper.exe";
+    QTest::newRow("empty body") << path << Route{200, ""} << "404 Not Found --- BhZipper.exe";
+    QTest::newRow("URL names a folder") << "zip/" << Route{200, "index"} << "not a plain file name";
+    QTest::newRow("backslashes in the name")
+        << "zip/..%5C..%5CBhZipper.exe" << Route{200, "evil"} << "not a plain file name";
+}
+
+// A failed file never replaces the one of an earlier update, and the update is then never
+// reported ready.
+void TestBundleManager::download()
+{
+    QFETCH(QString, path);
+    QFETCH(Route, route);
+    QFETCH(QString, failure);
+    write("BhZipper.exe", "previous");
+
+    download("download-url", path, route);
+
+    QMap<QString, QByteArray> expected = SERVED;
+    if (failure.isEmpty()) {
+        QCOMPARE(m_ready->count(), 1);
+        QCOMPARE(m_failed->count(), 0);
+    } else {
+        QCOMPARE(m_errors->value(0), error(BundleManager::DOWNLOAD_INCOMPLETE));
+        QCOMPARE(m_failed->count(), 1);
+        QVERIFY2(m_failed->value(0).value(0).toString().endsWith(failure),
+                 qPrintable(m_failed->value(0).value(0).toString()));
+        expected["BhZipper.exe"] = "previous";
+    }
+    QStringList stored = QDir(folder()).entryList(QDir::Files);
+    stored.sort();
+    QCOMPARE(stored, expected.keys());
+    for (const QString& name : stored)
+        QCOMPARE(read(name), expected[name]);
+    QCOMPARE(QDir(m_environment.appDataPath()).entryList(QDir::Files), QStringList());
+}
+
+void TestBundleManager::wronglyNamedLibrary()
+{
+    download("extension-dll", "zip/msvcp141.dll", {200, "c++"});
+    QCOMPARE(m_ready->count(), 1);
+    QCOMPARE(read("msvcp141.dll"), "c++");
+
+    m_manager->runUpdate();
+    QCOMPARE(m_errors->value(0), error(BundleManager::ARCHIVE_LOST));
+    QVERIFY(m_failed->value(0).value(0).toString().endsWith("lacks msvcp140.dll"));
+}
+
+void TestBundleManager::runUpdate_data()
+{
+    QTest::addColumn<QStringList>("absent");
+    QTest::addColumn<bool>("standIn"); // the extractor is our stand-in, else a text file
+    QTest::addColumn<QVariantList>("error");
+
+    QTest::newRow("all five") << QStringList() << true << QVariantList();
+    QTest::newRow("archive and extractor missing")
+        << QStringList{"BhZipper.exe", "qmk.dat"} << true << error(BundleManager::ARCHIVE_LOST);
+    QTest::newRow("last library missing")
+        << QStringList{"vcruntime140.dll"} << true << error(BundleManager::ARCHIVE_LOST);
+    QTest::newRow("extractor is no program")
+        << QStringList() << false << error(BundleManager::DOWNLOAD_INCOMPLETE);
+}
+
+void TestBundleManager::runUpdate()
+{
+    QFETCH(QStringList, absent);
+    QFETCH(bool, standIn);
+    QFETCH(QVariantList, error);
+    for (const QString& name : SERVED.keys())
+        write(name, SERVED[name]);
+    const QString extractor = folder() + "/BhZipper.exe";
+    if (standIn) {
+        QVERIFY(QFile::remove(extractor));
+        QVERIFY(QFile::copy(qEnvironmentVariable("QUILLMARK_BUILD_DIR") +
+                                "/tools/bhzipper/BhZipper.exe",
+                            extractor));
+        // As a download leaves it: without execute permission.
+        QVERIFY(QFile::setPermissions(extractor, QFile::ReadOwner | QFile::WriteOwner));
+    }
+    for (const QString& name : absent)
+        QVERIFY(QFile::remove(folder() + '/' + name));
+
+    m_manager->runUpdate();
+
+    if (!error.isEmpty()) {
+        QCOMPARE(m_errors->value(0), error);
+        QCOMPARE(m_failed->count(), 1);
+        QCOMPARE(extractorStarts(folder()).size(), 0);
+        return;
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(extractorStarts(folder()).size(), 1, 5000);
+    QCOMPARE(extractorStarts(folder()).value(0)["arguments"].toArray(),
+             expectedExtractorArguments(folder()));
+    QCOMPARE(extractorStarts(folder()).value(0)["workingDirectory"].toString(),
+             QDir::currentPath());
+    QCOMPARE(m_errors->count() + m_failed->count(), 0);
+}
+
+// The update dialog compares error values by name and calls the manager's operations.
+void TestBundleManager::screensReachTheManager()
+{
+    TypeRegistration::registerTypes();
+    QCOMPARE(QMetaType::fromName("UpdateErrors"),
+             QMetaType::fromType<BundleManager::UpdateErrors>());
+    QQmlEngine engine;
+    ContextProperties::publish(engine.rootContext(), {ProductManager::instance(), m_manager});
+    QQmlComponent component(&engine);
+    component.setData(
+        "import QtQml 2.15\nimport UpdateErrors 1.0\nQtObject {\n"
+        "    property QtObject manager: bundleManager\n"
+        "    property var values: [UpdateErrors.JSON_CORRUPT, UpdateErrors.ARCHIVE_LOST,"
+        " UpdateErrors.DOWNLOAD_FAILED, UpdateErrors.DOWNLOAD_INCOMPLETE]\n}",
+        QUrl("qrc:/inline.qml"));
+    std::unique_ptr<QObject> object(component.create());
+    QVERIFY2(object, qPrintable(component.errorString()));
+    QCOMPARE(object->property("manager").value<QObject*>(), m_manager);
+    QCOMPARE(object->property("values").toList(), (QVariantList{0, 1, 2, 3}));
+}
+
+QTEST_GUILESS_MAIN(TestBundleManager)
+#include "tst_bundlemanager.moc"
