@@ -337,8 +337,11 @@ void TestMessages::logFailureKeepsRunning()
     QTest::failOnWarning(QRegularExpression("^status log"));
     {
         std::optional<UnprivilegedFileAccess> access;
-        if (obstacle == Obstacle::ReadOnlyFolder)
+        if (obstacle == Obstacle::ReadOnlyFolder) {
             access.emplace();
+            if (QFile probe(folder.filePath("probe")); probe.open(QIODevice::WriteOnly))
+                QSKIP("file permissions are not enforced for this user");
+        }
         StatusLogWriter log(path);
         log.writeLine(QStringLiteral("Loading configuration"));
 #ifdef Q_OS_LINUX
