@@ -1,13 +1,19 @@
 #pragma once
 
 class BundleManager;
+class Colors;
+class MessageFilterProxyModel;
 class ProductManager;
 class QQmlContext;
+class Theme;
 
 namespace ContextProperties {
 
 struct Values
 {
+    MessageFilterProxyModel* messageModel = nullptr;
+    Theme* theme = nullptr;
+    Colors* globalColors = nullptr;
     ProductManager* productManager = nullptr;
     BundleManager* bundleManager = nullptr;
     bool showTooltips = true;

@@ -1,6 +1,4 @@
 #include "bundlemanager.h"
-#include "contextproperties.h"
-#include "productmanager.h"
 #include "testenvironment.h"
 #include "testhttpserver.h"
 #include "typeregistration.h"
@@ -327,7 +325,7 @@ void TestBundleManager::screensReachTheManager()
     QCOMPARE(QMetaType::fromName("UpdateErrors"),
              QMetaType::fromType<BundleManager::UpdateErrors>());
     QQmlEngine engine;
-    ContextProperties::publish(engine.rootContext(), {ProductManager::instance(), m_manager});
+    engine.rootContext()->setContextProperty("bundleManager", m_manager);
     QQmlComponent component(&engine);
     component.setData(
         "import QtQml 2.15\nimport UpdateErrors 1.0\nQtObject {\n"
