@@ -2,6 +2,7 @@
 
 #include "globals.h"
 #include "productmanager.h"
+#include "translator.h"
 
 #include <QQmlContext>
 
@@ -16,6 +17,7 @@ void publish(QQmlContext* context, const Values& values)
     context->setContextProperty(QStringLiteral("copyright"), Globals::COPYRIGHT);
     context->setContextProperty(QStringLiteral("companyfullname"), Globals::COMPANY_FULL_NAME);
     context->setContextProperty(QStringLiteral("plugin"), QVariant::fromValue<QObject*>(nullptr));
+    context->setContextProperty(QStringLiteral("translator"), values.translator);
     context->setContextProperty(QStringLiteral("productManager"), values.productManager);
     context->setContextProperty(QStringLiteral("releaseState"),
                                 static_cast<int>(values.productManager->currentReleaseState()));

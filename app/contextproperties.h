@@ -2,12 +2,14 @@
 
 class ProductManager;
 class QQmlContext;
+class Translator;
 
 namespace ContextProperties {
 
 struct Values
 {
     ProductManager* productManager = nullptr;
+    Translator* translator = nullptr;
     bool showTooltips = true;
     bool showUpdateHint = true;
 };

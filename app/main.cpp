@@ -1,10 +1,13 @@
+#include "commonstringmanager.h"
 #include "contextproperties.h"
 #include "globals.h"
 #include "kelvosplashscreen.h"
+#include "kelvostringmanager.h"
 #include "managerconnections.h"
 #include "pendingdeletions.h"
 #include "productmanager.h"
 #include "startup.h"
+#include "translator.h"
 #include "typeregistration.h"
 
 #include <QApplication>
@@ -36,6 +39,8 @@ int main(int argc, char* argv[])
                                     ? options.updateHintWanted
                                     : Startup::readUpdateHint(options.updateHintWanted);
     Startup::applyOptions(options);
+    auto* translator = new Translator(&engine, rootContext);
+    engine.retranslate();
 
     auto* splashScreen = new KelvoSplashScreen;
     splashScreen->show();
@@ -51,17 +56,22 @@ int main(int argc, char* argv[])
     ProductManager* productManager = ProductManager::instance();
     productManager->setCurrentReleaseState(options.releaseChannel);
     ManagerConnections::connectFailureSignals(productManager);
+    ManagerConnections::connectFailureSignals(translator);
     splashScreen->showNextStep();
     engine.addImportPath(QStringLiteral("qrc:/"));
 
     QSettings themeSettings(Globals::ORGANISATION_NAME, Globals::APPLICATION_NAME);
     ContextProperties::publish(rootContext,
-                               {productManager,
+                               {productManager, translator,
                                 themeSettings.value(Globals::SHOW_TOOLTIPS_KEY, true).toBool(),
                                 showUpdateHint});
 
     auto startCallback = [&] {
         engine.retranslate();
+        // The tables are built once the downloaded files are installed, so that even the
+        // first start shows the texts in the user's language.
+        KelvoStringManager::instance()->initialize();
+        CommonStringManager::instance()->initialize();
         splashScreen->showNextStep();
         engine.load(QUrl(QStringLiteral("qrc:/assets/kelvo/Main.qml")));
         if (engine.rootObjects().isEmpty())
@@ -73,7 +83,7 @@ int main(int argc, char* argv[])
         splashScreen->closeSplash(&hiddenMainWindow);
         hiddenMainWindow.close();
     };
-    QMetaObject::invokeMethod(&hiddenMainWindow, startCallback, Qt::QueuedConnection);
+    translator->downloadTranslations(Globals::KELVO_APP_ID, &hiddenMainWindow, startCallback);
 
     return application.exec();
 }

@@ -1,6 +1,7 @@
 #include "managerconnections.h"
 
 #include "productmanager.h"
+#include "translator.h"
 
 #include <QLoggingCategory>
 
@@ -20,6 +21,12 @@ void connectFailureSignals(ProductManager* productManager)
                      [](const QString& reason) { qCWarning(lcManagers) << reason; });
     QObject::connect(productManager, &ProductManager::additionalFileRejected, productManager,
                      [](const QString& reason) { qCWarning(lcManagers) << reason; });
+}
+
+void connectFailureSignals(Translator* translator)
+{
+    QObject::connect(translator, &Translator::downloadFailed, translator,
+                     [](const QString& errorString) { qCWarning(lcManagers) << errorString; });
 }
 
 } // namespace ManagerConnections
