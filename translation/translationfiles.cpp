@@ -1,11 +1,13 @@
 #include "translationfiles.h"
 
-#include "atomicfile.h"
 #include "globals.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QTemporaryFile>
+#include <filesystem>
+#include <system_error>
 
 namespace TranslationFiles {
 namespace {
@@ -45,10 +47,28 @@ bool isMissingFileReply(const QByteArray& reply)
     return reply.isEmpty() || reply.contains("404 Not Found");
 }
 
+// The new content goes into a hidden temporary file beside the target, which then replaces the
+// target in one rename: a reader sees the old file or the new one, never a part. Unlike
+// QSaveFile this does not flush each file to the disk (about 6 ms a file here, 2.4 s for a
+// start with 399 files); a catalogue that a power cut leaves empty simply translates nothing
+// and is fetched again at the next start.
 QString save(const QString& fileName, const QByteArray& content)
 {
+    const QString path = folder() + fileName;
     QDir().mkpath(folder());
-    return AtomicFile::write(folder() + fileName, content);
+    QTemporaryFile temporary(folder() + QLatin1Char('.') + fileName + QStringLiteral(".XXXXXX"));
+    if (!temporary.open() || temporary.write(content) != content.size() || !temporary.flush())
+        return QStringLiteral("Cannot write %1: %2")
+            .arg(QDir::toNativeSeparators(path), temporary.errorString());
+    temporary.close();
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(temporary.fileName().toStdU16String()),
+                            std::filesystem::path(path.toStdU16String()), error);
+    if (error)
+        return QStringLiteral("Cannot replace %1: %2")
+            .arg(QDir::toNativeSeparators(path), QString::fromStdString(error.message()));
+    temporary.setAutoRemove(false);
+    return {};
 }
 
 } // namespace TranslationFiles

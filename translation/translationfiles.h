@@ -24,8 +24,8 @@ QStringList filesOnDisk();
 // Whether a server reply stands for a file that the server does not have.
 bool isMissingFileReply(const QByteArray& reply);
 
-// Replaces the stored file `fileName` with `content` as a whole. Returns an empty text on
-// success, otherwise a description; the previous file is then left as it was.
+// Replaces the stored file `fileName` with `content` as a whole, atomically. Returns an empty
+// text on success, otherwise a description; the previous file is then left as it was.
 QString save(const QString& fileName, const QByteArray& content);
 
 } // namespace TranslationFiles

@@ -39,21 +39,30 @@ FetchResult fetchWithHandler(const QStringList& urls, qsizetype expectedSize)
     return result;
 }
 
-FetchResult fetchWithCurl(const QString& urlListFile, int parallel)
+FetchResult fetchWithCurl(const QString& curlConfigFile, int parallel)
 {
     FetchResult result;
-    QProcess xargs;
-    xargs.setStandardInputFile(urlListFile);
-    xargs.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QProcess curl;
+    curl.setProcessChannelMode(QProcess::ForwardedChannels);
     QElapsedTimer timer;
     timer.start();
-    xargs.start(QStringLiteral("xargs"),
-                {QStringLiteral("-P"), QString::number(parallel), QStringLiteral("-n"),
-                 QStringLiteral("1"), QStringLiteral("curl"), QStringLiteral("-s"),
-                 QStringLiteral("-o"), QStringLiteral("/dev/null")});
-    const bool finished = xargs.waitForFinished(-1);
+    curl.start(QStringLiteral("curl"), {QStringLiteral("--silent"), QStringLiteral("--show-error"),
+                                        QStringLiteral("--fail"), QStringLiteral("--parallel"),
+                                        QStringLiteral("--parallel-max"), QString::number(parallel),
+                                        QStringLiteral("--config"), curlConfigFile});
+    const bool finished = curl.waitForFinished(-1);
     result.milliseconds = elapsedMilliseconds(timer);
-    if (!finished || xargs.exitStatus() != QProcess::NormalExit || xargs.exitCode() != 0)
+    if (!finished || curl.exitStatus() != QProcess::NormalExit || curl.exitCode() != 0)
         result.failures = 1;
     return result;
+}
+
+QByteArray curlConfig(const QStringList& urls, const QStringList& outputs)
+{
+    QByteArray config;
+    for (qsizetype i = 0; i < urls.size(); ++i) {
+        config += "url = \"" + urls.at(i).toUtf8() + "\"\n";
+        config += "output = \"" + outputs.at(i).toUtf8() + "\"\n";
+    }
+    return config;
 }

@@ -13,5 +13,9 @@ struct FetchResult
 // All `urls` with one batch of the shell's request handler, as the shell fetches them.
 FetchResult fetchWithHandler(const QStringList& urls, qsizetype expectedSize);
 
-// The URLs listed in `urlListFile` with curl, `parallel` transfers at a time.
-FetchResult fetchWithCurl(const QString& urlListFile, int parallel);
+// The curl peer: one curl process fetches every URL of the config file `curlConfigFile`,
+// `parallel` transfers at a time over reused connections (`-Z --parallel-max N -K file`).
+FetchResult fetchWithCurl(const QString& curlConfigFile, int parallel);
+
+// A curl config file that fetches each URL into the output path at the same position.
+QByteArray curlConfig(const QStringList& urls, const QStringList& outputs);

@@ -1,5 +1,6 @@
 // Fetches a few hundred small files from the project's storage server, once with one batch
-// of the shell's request handler and once with parallel curl transfers, and prints the times.
+// of the shell's request handler and once with one curl process running parallel transfers, and
+// prints the times.
 
 #include "fetchruns.h"
 #include "storageserverprocess.h"
@@ -18,7 +19,8 @@
 namespace {
 
 const QString FILES_FOLDER = QStringLiteral("storage/kelvo/bench");
-constexpr int CURL_PARALLEL = 16;
+// As many connections as Qt opens to one host.
+constexpr int CURL_PARALLEL = 6;
 
 struct BenchOptions
 {
@@ -37,8 +39,9 @@ QTextStream& out()
 std::optional<BenchOptions> parseOptions(const QCoreApplication& application)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Times one request-handler batch against parallel curl on the storage server."));
+    parser.setApplicationDescription(
+        QStringLiteral("Times one request-handler batch against one parallel curl process on the "
+                       "storage server."));
     parser.addHelpOption();
     const QCommandLineOption server(QStringLiteral("server"),
                                     QStringLiteral("Path of quillmark-storage-server."),
@@ -89,12 +92,12 @@ std::optional<QStringList> createFiles(const QString& root, const QString& baseU
     return urls;
 }
 
-bool writeUrlList(const QString& path, const QStringList& urls)
+bool writeCurlConfig(const QString& path, const QStringList& urls)
 {
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) &&
-           file.write((urls.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()) >= 0 &&
-           file.commit();
+    const QStringList outputs(urls.size(), QStringLiteral("/dev/null"));
+    const QByteArray config = curlConfig(urls, outputs);
+    return file.open(QIODevice::WriteOnly) && file.write(config) == config.size() && file.commit();
 }
 
 double median(QList<double> values)
@@ -126,8 +129,8 @@ int main(int argc, char* argv[])
     if (!server.start(options->server, root.path()))
         return fail(server.errorText());
     const std::optional<QStringList> urls = createFiles(root.path(), server.baseUrl(), *options);
-    const QString urlList = root.filePath(QStringLiteral("urls.txt"));
-    if (!urls || !writeUrlList(urlList, *urls))
+    const QString curlConfigFile = root.filePath(QStringLiteral("curl.config"));
+    if (!urls || !writeCurlConfig(curlConfigFile, *urls))
         return fail(QStringLiteral("cannot write the files into %1").arg(root.path()));
 
     out() << "storage server: " << options->server << "\n"
@@ -138,7 +141,7 @@ int main(int argc, char* argv[])
     int failures = 0;
     for (int run = 1; run <= options->runs; ++run) {
         const FetchResult handler = fetchWithHandler(*urls, options->fileSize);
-        const FetchResult curl = fetchWithCurl(urlList, CURL_PARALLEL);
+        const FetchResult curl = fetchWithCurl(curlConfigFile, CURL_PARALLEL);
         handlerTimes << handler.milliseconds;
         curlTimes << curl.milliseconds;
         failures += handler.failures + curl.failures;
