@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <filesystem>
@@ -13,6 +14,15 @@ namespace TranslationFiles {
 namespace {
 
 const QString SUFFIX = QStringLiteral(".qm");
+
+std::filesystem::path nativePath(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
 
 } // namespace
 
@@ -52,18 +62,16 @@ bool isMissingFileReply(const QByteArray& reply)
 // QSaveFile this does not flush each file to the disk (about 6 ms a file here, 2.4 s for a
 // start with 399 files); a catalogue that a power cut leaves empty simply translates nothing
 // and is fetched again at the next start.
-QString save(const QString& fileName, const QByteArray& content)
+QString save(const QString& folder, const QString& fileName, const QByteArray& content)
 {
-    const QString path = folder() + fileName;
-    QDir().mkpath(folder());
-    QTemporaryFile temporary(folder() + QLatin1Char('.') + fileName + QStringLiteral(".XXXXXX"));
+    const QString path = folder + fileName;
+    QTemporaryFile temporary(folder + QLatin1Char('.') + fileName + QStringLiteral(".XXXXXX"));
     if (!temporary.open() || temporary.write(content) != content.size() || !temporary.flush())
         return QStringLiteral("Cannot write %1: %2")
             .arg(QDir::toNativeSeparators(path), temporary.errorString());
     temporary.close();
     std::error_code error;
-    std::filesystem::rename(std::filesystem::path(temporary.fileName().toStdU16String()),
-                            std::filesystem::path(path.toStdU16String()), error);
+    std::filesystem::rename(nativePath(temporary.fileName()), nativePath(path), error);
     if (error)
         return QStringLiteral("Cannot replace %1: %2")
             .arg(QDir::toNativeSeparators(path), QString::fromStdString(error.message()));

@@ -6,9 +6,17 @@
 struct FetchResult
 {
     double milliseconds = 0;
+    // Processor time (user and system, all threads) that the fetch cost on the client side:
+    // this process for the handler, the curl process for curl. Unlike the wall-clock time it
+    // hardly depends on what else the machine is doing.
+    double cpuMilliseconds = 0;
     // Replies that failed or whose size was wrong; for curl, whether any transfer failed.
     int failures = 0;
 };
+
+// Processor time used so far by this process, and by its children that have ended.
+double ownCpuMilliseconds();
+double childrenCpuMilliseconds();
 
 // All `urls` with one batch of the shell's request handler, as the shell fetches them.
 FetchResult fetchWithHandler(const QStringList& urls, qsizetype expectedSize);

@@ -138,18 +138,25 @@ int main(int argc, char* argv[])
           << " runs\n";
     QList<double> handlerTimes;
     QList<double> curlTimes;
+    QList<double> handlerCpu;
+    QList<double> curlCpu;
     int failures = 0;
     for (int run = 1; run <= options->runs; ++run) {
         const FetchResult handler = fetchWithHandler(*urls, options->fileSize);
         const FetchResult curl = fetchWithCurl(curlConfigFile, CURL_PARALLEL);
         handlerTimes << handler.milliseconds;
         curlTimes << curl.milliseconds;
+        handlerCpu << handler.cpuMilliseconds;
+        curlCpu << curl.cpuMilliseconds;
         failures += handler.failures + curl.failures;
-        out() << QStringLiteral("run %1: HttpRequestHandler %2 ms (%3 failed), curl %4 ms%5\n")
+        out() << QStringLiteral("run %1: HttpRequestHandler %2 ms (cpu %3 ms, %4 failed), "
+                                "curl %5 ms (cpu %6 ms)%7\n")
                      .arg(run)
                      .arg(handler.milliseconds, 0, 'f', 1)
+                     .arg(handler.cpuMilliseconds, 0, 'f', 1)
                      .arg(handler.failures)
                      .arg(curl.milliseconds, 0, 'f', 1)
+                     .arg(curl.cpuMilliseconds, 0, 'f', 1)
                      .arg(curl.failures ? QStringLiteral(" (failed)") : QString());
     }
 
@@ -161,6 +168,11 @@ int main(int argc, char* argv[])
                  .arg(curlMedian, 0, 'f', 1)
           << QStringLiteral("ratio HttpRequestHandler / curl: %1\n")
                  .arg(handlerMedian / curlMedian, 0, 'f', 2)
+          << QStringLiteral("median processor time: HttpRequestHandler %1 ms, curl %2 ms, "
+                            "ratio %3\n")
+                 .arg(median(handlerCpu), 0, 'f', 1)
+                 .arg(median(curlCpu), 0, 'f', 1)
+                 .arg(median(handlerCpu) / median(curlCpu), 0, 'f', 2)
           << Qt::flush;
     return failures ? fail(QStringLiteral("%1 fetches failed; the figures are not comparable")
                                .arg(failures))

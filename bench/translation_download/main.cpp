@@ -121,6 +121,7 @@ FetchResult downloadWithTranslator(QQmlEngine& engine, int expectedFiles)
     QObject::connect(&translator, &Translator::downloadFailed, [&failures] { ++failures; });
     bool finished = false;
     QObject receiver;
+    const double cpuBefore = ownCpuMilliseconds();
     QElapsedTimer timer;
     timer.start();
     translator.downloadTranslations(Globals::KELVO_APP_ID, &receiver,
@@ -128,6 +129,7 @@ FetchResult downloadWithTranslator(QQmlEngine& engine, int expectedFiles)
     while (!finished)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     result.milliseconds = timer.nsecsElapsed() / 1e6;
+    result.cpuMilliseconds = ownCpuMilliseconds() - cpuBefore;
     result.failures = failures + qAbs(storedFiles(folder) - expectedFiles);
     return result;
 }
@@ -198,6 +200,8 @@ int main(int argc, char* argv[])
     QQmlEngine engine;
     QList<double> translatorTimes;
     QList<double> curlTimes;
+    QList<double> translatorCpu;
+    QList<double> curlCpu;
     int failures = 0;
     for (int run = 1; run <= options->runs; ++run) {
         const FetchResult translator = downloadWithTranslator(engine, paths->size());
@@ -207,12 +211,17 @@ int main(int argc, char* argv[])
         curl.failures += qAbs(storedFiles(curlFolder) - static_cast<int>(paths->size()));
         translatorTimes << translator.milliseconds;
         curlTimes << curl.milliseconds;
+        translatorCpu << translator.cpuMilliseconds;
+        curlCpu << curl.cpuMilliseconds;
         failures += translator.failures + curl.failures;
-        out() << QStringLiteral("run %1: Translator %2 ms (%3 failed), curl %4 ms%5\n")
+        out() << QStringLiteral("run %1: Translator %2 ms (cpu %3 ms, %4 failed), "
+                                "curl %5 ms (cpu %6 ms)%7\n")
                      .arg(run)
                      .arg(translator.milliseconds, 0, 'f', 1)
+                     .arg(translator.cpuMilliseconds, 0, 'f', 1)
                      .arg(translator.failures)
                      .arg(curl.milliseconds, 0, 'f', 1)
+                     .arg(curl.cpuMilliseconds, 0, 'f', 1)
                      .arg(curl.failures ? QStringLiteral(" (failed)") : QString());
     }
 
@@ -224,6 +233,10 @@ int main(int argc, char* argv[])
                  .arg(curlMedian, 0, 'f', 1)
           << QStringLiteral("ratio Translator / curl: %1\n")
                  .arg(translatorMedian / curlMedian, 0, 'f', 2)
+          << QStringLiteral("median processor time: Translator %1 ms, curl %2 ms, ratio %3\n")
+                 .arg(median(translatorCpu), 0, 'f', 1)
+                 .arg(median(curlCpu), 0, 'f', 1)
+                 .arg(median(translatorCpu) / median(curlCpu), 0, 'f', 2)
           << Qt::flush;
     return failures ? fail(QStringLiteral("%1 downloads failed; the figures are not comparable")
                                .arg(failures))
