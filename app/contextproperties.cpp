@@ -6,6 +6,7 @@
 #include "metadata.h"
 #include "productmanager.h"
 #include "theme.h"
+#include "translator.h"
 
 #include <QQmlContext>
 #include <QQmlPropertyMap>
@@ -22,6 +23,7 @@ void publish(QQmlContext* context, const Values& values)
     context->setContextProperty(QStringLiteral("radii"), values.theme->radii());
     context->setContextProperty(QStringLiteral("animDuration"), values.theme->animDuration());
     context->setContextProperty(QStringLiteral("plugin"), QVariant::fromValue<QObject*>(nullptr));
+    context->setContextProperty(QStringLiteral("translator"), values.translator);
     context->setContextProperty(QStringLiteral("globalColors"), values.globalColors);
     context->setContextProperty(QStringLiteral("bundleManager"), values.bundleManager);
     context->setContextProperty(QStringLiteral("productManager"), values.productManager);

@@ -6,6 +6,7 @@ class MessageFilterProxyModel;
 class ProductManager;
 class QQmlContext;
 class Theme;
+class Translator;
 
 namespace ContextProperties {
 
@@ -16,6 +17,7 @@ struct Values
     Colors* globalColors = nullptr;
     ProductManager* productManager = nullptr;
     BundleManager* bundleManager = nullptr;
+    Translator* translator = nullptr;
     bool showTooltips = true;
     bool showUpdateHint = true;
 };

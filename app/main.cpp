@@ -1,8 +1,10 @@
 #include "bundlemanager.h"
 #include "colors.h"
+#include "commonstringmanager.h"
 #include "contextproperties.h"
 #include "globals.h"
 #include "kelvosplashscreen.h"
+#include "kelvostringmanager.h"
 #include "managerconnections.h"
 #include "messagefilterproxymodel.h"
 #include "messagelistmodel.h"
@@ -11,6 +13,7 @@
 #include "startup.h"
 #include "statuslogwriter.h"
 #include "theme.h"
+#include "translator.h"
 #include "typeregistration.h"
 
 #include <QApplication>
@@ -59,6 +62,8 @@ int main(int argc, char* argv[])
                                     ? options.updateHintWanted
                                     : Startup::readUpdateHint(options.updateHintWanted);
     Startup::applyOptions(options);
+    auto* translator = new Translator(&engine, rootContext);
+    engine.retranslate();
 
     auto* splashScreen = new KelvoSplashScreen;
     splashScreen->show();
@@ -75,6 +80,7 @@ int main(int argc, char* argv[])
     productManager->setCurrentReleaseState(options.releaseChannel);
     ManagerConnections::connectFailureSignals(productManager);
     ManagerConnections::connectFailureSignals(BundleManager::instance());
+    ManagerConnections::connectFailureSignals(translator);
     splashScreen->showNextStep();
     engine.addImportPath(QStringLiteral("qrc:/"));
 
@@ -85,12 +91,16 @@ int main(int argc, char* argv[])
     auto* globalColors = new Colors(themeSettings.value(Globals::THEME_KEY, false).toBool());
     ContextProperties::publish(rootContext,
                                {messageModel, theme, globalColors, productManager,
-                                BundleManager::instance(),
+                                BundleManager::instance(), translator,
                                 themeSettings.value(Globals::SHOW_TOOLTIPS_KEY, true).toBool(),
                                 showUpdateHint});
 
     auto startCallback = [&] {
         engine.retranslate();
+        // The tables are built once the downloaded files are installed, so that even the
+        // first start shows the texts in the user's language.
+        KelvoStringManager::instance()->initialize();
+        CommonStringManager::instance()->initialize();
         splashScreen->showNextStep();
         engine.load(QUrl(QStringLiteral("qrc:/assets/kelvo/Main.qml")));
         if (engine.rootObjects().isEmpty())
@@ -103,7 +113,7 @@ int main(int argc, char* argv[])
         splashScreen->closeSplash(&hiddenMainWindow);
         hiddenMainWindow.close();
     };
-    QMetaObject::invokeMethod(&hiddenMainWindow, startCallback, Qt::QueuedConnection);
+    translator->downloadTranslations(Globals::KELVO_APP_ID, &hiddenMainWindow, startCallback);
 
     return application.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "bundlemanager.h"
 #include "productmanager.h"
+#include "translator.h"
 
 #include <QLoggingCategory>
 
@@ -27,6 +28,12 @@ void connectFailureSignals(BundleManager* bundleManager)
                      [](int appId, BundleManager::UpdateErrors error) {
                          qCWarning(lcManagers) << "self-update of" << appId << "failed:" << error;
                      });
+}
+
+void connectFailureSignals(Translator* translator)
+{
+    QObject::connect(translator, &Translator::downloadFailed, translator,
+                     [](const QString& errorString) { qCWarning(lcManagers) << errorString; });
 }
 
 } // namespace ManagerConnections

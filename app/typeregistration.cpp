@@ -1,9 +1,12 @@
 #include "typeregistration.h"
 
 #include "bundlemanager.h"
+#include "commonstrings.h"
+#include "kelvostrings.h"
 #include "message.h"
 #include "product.h"
 #include "productmanager.h"
+#include "translator.h"
 #include "xevents.h"
 
 #include <QMetaType>
@@ -22,10 +25,18 @@ void registerTypes()
     qRegisterMetaType<BundleManager::UpdateErrors>("UpdateErrors");
     qmlRegisterUncreatableType<BundleManager>("UpdateErrors", 1, 0, "UpdateErrors",
                                               QStringLiteral("UpdateErrors only holds values"));
+    qRegisterMetaType<Translator::Type>("TranslatorType");
+    qmlRegisterUncreatableType<Translator>("Translator", 1, 0, "Translator",
+                                           QStringLiteral("Translator only holds values"));
 
     qRegisterMetaType<ProductManager::ErrorType>("ErrorType");
     qmlRegisterUncreatableType<ProductManager>("ErrorType", 1, 0, "ErrorType",
                                                QStringLiteral("ErrorType only holds values"));
+
+    qRegisterMetaType<KelvoStrings::Keys>("KelvoStrings::Keys");
+    qmlRegisterType<KelvoStrings>("KelvoStringKeys", 1, 0, "KelvoStringKeys");
+    qRegisterMetaType<CommonStrings::Keys>("CommonStrings::Keys");
+    qmlRegisterType<CommonStrings>("CommonStringKeys", 1, 0, "CommonStringKeys");
 
     qRegisterMetaType<Product::ReleaseState>("Product::ReleaseState");
     qmlRegisterType<Product>("ReleaseState", 1, 0, "ReleaseState");

@@ -169,7 +169,7 @@ void TestAppearance::startupPublishesToQml()
     Colors globalColors(true);
     ContextProperties::publish(engine.rootContext(), {&messageModel, &theme, &globalColors,
                                                       ProductManager::instance(),
-                                                      BundleManager::instance(), true, true});
+                                                      BundleManager::instance(), nullptr, true, true});
 
     QQmlComponent component(&engine);
     component.setData(R"(
