@@ -2,7 +2,7 @@
 
 class BundleManager;
 class Colors;
-class MessageFilterProxyModel;
+class Kelvo;
 class ProductManager;
 class QQmlContext;
 class Theme;
@@ -12,17 +12,18 @@ namespace ContextProperties {
 
 struct Values
 {
-    MessageFilterProxyModel* messageModel = nullptr;
     Theme* theme = nullptr;
-    Colors* globalColors = nullptr;
-    ProductManager* productManager = nullptr;
-    BundleManager* bundleManager = nullptr;
+    Kelvo* kelvo = nullptr;
     Translator* translator = nullptr;
+    Colors* globalColors = nullptr;
+    BundleManager* bundleManager = nullptr;
+    ProductManager* productManager = nullptr;
     bool showTooltips = true;
     bool showUpdateHint = true;
 };
 
-// Publishes the shell's constants and managers to the screens.
+// Publishes the shell's constants and managers to the screens, in the order the screens
+// were written against. The controller publishes `messageModel` before.
 void publish(QQmlContext* context, const Values& values);
 
 } // namespace ContextProperties

@@ -3,7 +3,6 @@
 #include "bundlemanager.h"
 #include "commonstrings.h"
 #include "kelvostrings.h"
-#include "message.h"
 #include "product.h"
 #include "productmanager.h"
 #include "translator.h"
@@ -22,12 +21,12 @@ void registerTypes()
     qRegisterMetaType<XEvents::UiStatus>("XEvents::UiStatus");
     qmlRegisterType<XEvents>("XEvents", 1, 0, "Events");
 
-    qRegisterMetaType<BundleManager::UpdateErrors>("UpdateErrors");
-    qmlRegisterUncreatableType<BundleManager>("UpdateErrors", 1, 0, "UpdateErrors",
-                                              QStringLiteral("UpdateErrors only holds values"));
     qRegisterMetaType<Translator::Type>("TranslatorType");
     qmlRegisterUncreatableType<Translator>("Translator", 1, 0, "Translator",
                                            QStringLiteral("Translator only holds values"));
+    qRegisterMetaType<BundleManager::UpdateErrors>("UpdateErrors");
+    qmlRegisterUncreatableType<BundleManager>("UpdateErrors", 1, 0, "UpdateErrors",
+                                              QStringLiteral("UpdateErrors only holds values"));
 
     qRegisterMetaType<ProductManager::ErrorType>("ErrorType");
     qmlRegisterUncreatableType<ProductManager>("ErrorType", 1, 0, "ErrorType",
@@ -42,9 +41,6 @@ void registerTypes()
     qmlRegisterType<Product>("ReleaseState", 1, 0, "ReleaseState");
     qRegisterMetaType<Product::InstallationState>("Product::InstallationState");
     qmlRegisterType<Product>("InstallationState", 1, 0, "InstallationState");
-
-    qRegisterMetaType<Message::MessageFlags>("MessageFlags");
-    qmlRegisterType<Message>("MessageFlags", 1, 0, "MessageFlags");
 }
 
 } // namespace TypeRegistration

@@ -167,9 +167,12 @@ void TestAppearance::startupPublishesToQml()
     messages.addMessage("Download failed", Message::ERROR);
     Theme theme;
     Colors globalColors(true);
-    ContextProperties::publish(engine.rootContext(), {&messageModel, &theme, &globalColors,
-                                                      ProductManager::instance(),
-                                                      BundleManager::instance(), nullptr, true, true});
+    // The controller publishes the message model and registers MessageFlags.
+    engine.rootContext()->setContextProperty(QStringLiteral("messageModel"), &messageModel);
+    qmlRegisterType<Message>("MessageFlags", 1, 0, "MessageFlags");
+    ContextProperties::publish(engine.rootContext(),
+                               {&theme, nullptr, nullptr, &globalColors, BundleManager::instance(),
+                                ProductManager::instance(), true, true});
 
     QQmlComponent component(&engine);
     component.setData(R"(
