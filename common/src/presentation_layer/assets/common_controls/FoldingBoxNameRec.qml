@@ -56,6 +56,7 @@ Item {
     }
 
     XToolTip {
+        objectName: "toolTip"
         text: root.toolTipText
         visible: hover.hovered && text !== "" && text !== "..."
     }

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import QtQuick.Templates as T
 
 // The modal pop-up through which the shell shows messages. `popUpState` takes the message type
 // values shared with the plug-ins (2 info, 3 hint, 4 warning, 5 error) and selects icon, header
@@ -22,7 +23,7 @@ Popup {
     signal okReleased
     signal cancelReleased
 
-    anchors.centerIn: Overlay.overlay
+    anchors.centerIn: T.Overlay.overlay
     width: 8 * sizes.clickableSize
     height: 6 * sizes.clickableSize
     padding: 0

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import QtQuick.Templates as T
 
 // A modal question with OK and cancel; its user decides what each means and closes it.
 Popup {
@@ -12,7 +13,7 @@ Popup {
     signal okReleased
     signal cancelReleased
 
-    anchors.centerIn: Overlay.overlay
+    anchors.centerIn: T.Overlay.overlay
     width: 8 * sizes.clickableSize
     height: 4 * sizes.clickableSize
     padding: 0

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import QtQuick.Templates as T
 
 // Asks whether unsaved changes should be saved: yes, no or cancel. Its user acts on the answer
 // and closes it; `isExit` is the user's note of why it was opened.
@@ -17,7 +18,7 @@ Popup {
     signal noReleased
     signal cancelReleased
 
-    anchors.centerIn: Overlay.overlay
+    anchors.centerIn: T.Overlay.overlay
     width: 8 * sizes.clickableSize
     height: 4 * sizes.clickableSize
     padding: 0

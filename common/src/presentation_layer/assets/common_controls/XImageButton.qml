@@ -164,6 +164,7 @@ Item {
     }
 
     XToolTip {
+        objectName: "toolTip"
         text: root.toolTipText
         visible: mouseArea.containsMouse && text !== ""
     }

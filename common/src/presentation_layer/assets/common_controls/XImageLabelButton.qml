@@ -93,6 +93,7 @@ Item {
     }
 
     XToolTip {
+        objectName: "toolTip"
         text: root.toolTipText
         visible: mouseArea.containsMouse && text !== ""
     }

@@ -1,12 +1,13 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import QtQuick.Templates as T
 
 // The loading overlay: dims the window and blocks it while a turning wheel shows that the shell
 // is busy. Only its user closes it.
 Popup {
     id: root
 
-    anchors.centerIn: Overlay.overlay
+    anchors.centerIn: T.Overlay.overlay
     width: sizes.clickableSize
     height: sizes.clickableSize
     padding: 0
