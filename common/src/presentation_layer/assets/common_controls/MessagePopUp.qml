@@ -31,16 +31,17 @@ Popup {
     closePolicy: Popup.NoAutoClose
 
     background: Rectangle {
-        id: frame
-
         color: globalColors.CONTENT_BACKGROUND_COLOR
         border.width: margin.one
-        border.color: globalColors.PRIMARY
+        border.color: content.frameColor
     }
 
-    contentItem: Item {
+    Item {
         id: content
 
+        property color frameColor: globalColors.PRIMARY
+
+        anchors.fill: parent
         state: ["", "", "info", "hint", "warning", "error"][root.popUpState] || ""
 
         states: [
@@ -56,17 +57,12 @@ Popup {
                     text: root.infoText
                 }
                 PropertyChanges {
-                    target: frame
-                    border.color: globalColors.PRIMARY
-                }
-                PropertyChanges {
                     target: cancelButton
                     visible: false
                 }
-                AnchorChanges {
+                PropertyChanges {
                     target: okButton
-                    anchors.left: undefined
-                    anchors.horizontalCenter: buttonRow.horizontalCenter
+                    x: (buttonRow.width - okButton.width) / 2
                 }
             },
             State {
@@ -81,8 +77,8 @@ Popup {
                     text: root.hintText
                 }
                 PropertyChanges {
-                    target: frame
-                    border.color: globalColors.PRIMARY_NOTIFICATION_COLOR
+                    target: content
+                    frameColor: globalColors.PRIMARY_NOTIFICATION_COLOR
                 }
             },
             State {
@@ -97,8 +93,8 @@ Popup {
                     text: root.warningText
                 }
                 PropertyChanges {
-                    target: frame
-                    border.color: globalColors.PRIMARY_NOTIFICATION_COLOR
+                    target: content
+                    frameColor: globalColors.PRIMARY_NOTIFICATION_COLOR
                 }
             },
             State {
@@ -113,8 +109,8 @@ Popup {
                     text: root.errorText
                 }
                 PropertyChanges {
-                    target: frame
-                    border.color: globalColors.RED
+                    target: content
+                    frameColor: globalColors.RED
                 }
             }
         ]
@@ -187,7 +183,6 @@ Popup {
                 id: okButton
 
                 objectName: "okButton"
-                anchors.left: parent.left
                 width: parent.width / 2
                 height: parent.height
                 buttonText: root.okButtonText

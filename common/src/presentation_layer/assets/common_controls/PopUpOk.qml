@@ -23,7 +23,9 @@ Popup {
         border.color: globalColors.PRIMARY
     }
 
-    contentItem: Item {
+    Item {
+        anchors.fill: parent
+
         Text {
             objectName: "messageText"
             anchors.top: parent.top

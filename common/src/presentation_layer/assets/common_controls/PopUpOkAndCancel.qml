@@ -26,7 +26,9 @@ Popup {
         border.color: globalColors.PRIMARY
     }
 
-    contentItem: Item {
+    Item {
+        anchors.fill: parent
+
         Text {
             objectName: "messageText"
             anchors.top: parent.top
@@ -42,16 +44,18 @@ Popup {
             elide: Text.ElideRight
         }
 
-        Row {
+        Item {
             id: buttonRow
 
             anchors.horizontalCenter: parent.horizontalCenter
             anchors.bottom: parent.bottom
             anchors.bottomMargin: margin.three
             width: parent.width - margin.six
+            height: sizes.clickableSize
 
             XLabelButton {
                 objectName: "okButton"
+                anchors.left: parent.left
                 width: parent.width / 2
                 buttonText: root.okButtonText
                 onButtonReleased: root.okReleased()
@@ -59,6 +63,7 @@ Popup {
 
             XLabelButton {
                 objectName: "cancelButton"
+                anchors.right: parent.right
                 width: parent.width / 2
                 buttonText: root.cancelButtonText
                 onButtonReleased: root.cancelReleased()

@@ -31,7 +31,9 @@ Popup {
         border.color: globalColors.PRIMARY_NOTIFICATION_COLOR
     }
 
-    contentItem: Item {
+    Item {
+        anchors.fill: parent
+
         Image {
             id: icon
 
@@ -74,16 +76,18 @@ Popup {
             elide: Text.ElideRight
         }
 
-        Row {
+        Item {
             id: buttonRow
 
             anchors.horizontalCenter: parent.horizontalCenter
             anchors.bottom: parent.bottom
             anchors.bottomMargin: margin.two
             width: parent.width - margin.six
+            height: sizes.clickableSize
 
             XLabelButton {
                 objectName: "yesButton"
+                anchors.left: parent.left
                 width: parent.width / 3
                 buttonText: root.yesButtonText
                 onButtonReleased: root.yesReleased()
@@ -91,6 +95,7 @@ Popup {
 
             XLabelButton {
                 objectName: "noButton"
+                anchors.horizontalCenter: parent.horizontalCenter
                 width: parent.width / 3
                 buttonText: root.noButtonText
                 onButtonReleased: root.noReleased()
@@ -98,6 +103,7 @@ Popup {
 
             XLabelButton {
                 objectName: "cancelButton"
+                anchors.right: parent.right
                 width: parent.width / 3
                 buttonText: root.cancelButtonText
                 onButtonReleased: root.cancelReleased()

@@ -16,9 +16,10 @@ Popup {
     closePolicy: Popup.NoAutoClose
     background: null
 
-    contentItem: Image {
+    Image {
         id: wheel
 
+        anchors.fill: parent
         source: "qrc:/images/uielements/loading.png"
         fillMode: Image.PreserveAspectFit
         mipmap: true
