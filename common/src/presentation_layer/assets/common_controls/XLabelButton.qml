@@ -96,6 +96,7 @@ Item {
     XMenu {
         id: contextMenu
 
+        objectName: "contextMenu"
         menuItemNames: root.menuItems
         onExecuteAction: menuIndex => root.contextMenuItemClicked(menuIndex)
     }
