@@ -65,7 +65,8 @@ Item {
             // The German rose marks east "O"; a plug-in chooses it by providing language "DE".
             source: typeof language !== "undefined" && language === "DE"
                     ? "qrc:/images/images/windrose/de.png" : "qrc:/images/images/windrose/en.png"
-            sourceSize: Qt.size(width, height)
+            sourceSize.width: width
+            sourceSize.height: height
             fillMode: Image.PreserveAspectFit
             smooth: true
 
@@ -118,7 +119,8 @@ Item {
                         anchors.margins: 1
                         visible: box.checked
                         source: "qrc:/images/uielements/checkbox/checked/enabled.png"
-                        sourceSize: Qt.size(width, height)
+                        sourceSize.width: width
+                        sourceSize.height: height
                     }
                 }
                 contentItem: Item {}
@@ -127,12 +129,15 @@ Item {
     }
 
     XToolTip {
+        objectName: "toolTip"
         text: root.toolTipText
         visible: roseArea.containsMouse && text !== ""
     }
 
     XMenu {
         id: contextMenu
+
+        objectName: "contextMenu"
 
         menuItemNames: root.menuItems
         onExecuteAction: menuIndex => root.contextMenuItemClicked(menuIndex)

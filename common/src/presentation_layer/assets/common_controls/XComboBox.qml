@@ -45,9 +45,11 @@ Item {
 
         onAccepted: root.addNewElement()
 
-        contentItem: TextField {
-            id: editor
+        HoverHandler {
+            id: hover
+        }
 
+        contentItem: TextField {
             objectName: "comboBoxTextField"
             leftPadding: margin.four
             rightPadding: comboBox.indicator.width + comboBox.spacing
@@ -61,7 +63,6 @@ Item {
             readOnly: !comboBox.editable
             inputMethodHints: comboBox.inputMethodHints
             validator: comboBox.validator
-            hoverEnabled: true
             background: Item {}
             // Enter is handled by the combo box (accepted); leaving the field finishes the edit too.
             onActiveFocusChanged: {
@@ -71,8 +72,6 @@ Item {
         }
 
         indicator: Canvas {
-            id: triangle
-
             readonly property color fill: comboBox.pressed ? globalColors.DESELECTED_TEXT_COLOR
                                                            : globalColors.DARKGREY
 
@@ -97,7 +96,7 @@ Item {
             radius: radii.ten
             color: globalColors.CONTENT_BACKGROUND_COLOR
             border.color: globalColors.DARKGREY
-            border.width: comboBox.activeFocus || editor.activeFocus ? 2 : 1
+            border.width: comboBox.activeFocus || comboBox.contentItem.activeFocus ? 2 : 1
         }
 
         delegate: ItemDelegate {
@@ -146,7 +145,8 @@ Item {
     }
 
     XToolTip {
+        objectName: "toolTip"
         text: root.toolTipText
-        visible: text !== "" && (comboBox.hovered || editor.hovered)
+        visible: hover.hovered && text !== ""
     }
 }

@@ -20,17 +20,27 @@ Item {
 
     signal contextMenuItemClicked(int menuIndex)
 
+    // The shown option at an index of a list model or of a plain array of objects.
+    function optionAt(index) {
+        if (!optionsModel || index < 0)
+            return undefined
+        return optionsModel.get ? optionsModel.get(index) : optionsModel[index]
+    }
+
     // Leaves the selection alone when no option carries the value.
     function selectByValue(value) {
-        const model = optionsModel
-        const count = !model ? 0 : model.count !== undefined ? model.count : model.length
-        for (let index = 0; index < count; ++index) {
-            const option = model.get ? model.get(index) : model[index]
+        for (let index = 0; index < list.count; ++index) {
+            const option = optionAt(index)
             if (option && option.value === value) {
                 selectedItem = index
                 return
             }
         }
+    }
+
+    function hintOf(index) {
+        const option = optionAt(index)
+        return option && option.hint ? String(option.hint) : ""
     }
 
     width: Math.max(sizes.eventGroupWidth, list.contentWidth + 2 * margin.defaultPadding)
@@ -88,7 +98,7 @@ Item {
     ListView {
         id: list
 
-        property Item hoveredOption: null
+        property int hoveredIndex: -1
 
         x: margin.defaultPadding
         anchors.bottom: parent.bottom
@@ -108,9 +118,8 @@ Item {
             required property var model
             // Entries of a list model, or objects of a plain array.
             readonly property var entry: model.modelData !== undefined ? model.modelData : model
-            readonly property var value: entry.value
-            readonly property string hint: entry.hint ? String(entry.hint) : ""
 
+            objectName: "option" + index
             width: root.elementWidth
             height: root.elementHeight
             z: 1
@@ -147,13 +156,13 @@ Item {
                 }
                 onPressAndHold: mouse => {
                     if (mouse.button === Qt.LeftButton)
-                        holdTip.show(option.hint !== "" ? option.hint : root.toolTipText)
+                        holdTip.show(root.hintOf(option.index) || root.toolTipText)
                 }
                 onContainsMouseChanged: {
                     if (containsMouse)
-                        list.hoveredOption = option
-                    else if (list.hoveredOption === option)
-                        list.hoveredOption = null
+                        list.hoveredIndex = option.index
+                    else if (list.hoveredIndex === option.index)
+                        list.hoveredIndex = -1
                 }
             }
         }
@@ -175,15 +184,16 @@ Item {
     }
 
     XToolTip {
-        text: holdTip.running ? holdTip.text
-                              : list.hoveredOption && list.hoveredOption.hint !== "" ? list.hoveredOption.hint
-                                                                                    : root.toolTipText
+        objectName: "toolTip"
+        text: holdTip.running ? holdTip.text : root.hintOf(list.hoveredIndex) || root.toolTipText
         delay: holdTip.running ? 0 : 500
-        visible: text !== "" && (holdTip.running || nameArea.containsMouse || list.hoveredOption !== null)
+        visible: text !== "" && (holdTip.running || nameArea.containsMouse || list.hoveredIndex !== -1)
     }
 
     XMenu {
         id: contextMenu
+
+        objectName: "contextMenu"
 
         menuItemNames: root.menuItems
         onExecuteAction: menuIndex => root.contextMenuItemClicked(menuIndex)

@@ -16,32 +16,43 @@ Item {
     signal contextMenuItemClicked(int menuIndex)
     signal valueChanged
 
-    function selectByValue(value) {
-        const count = !options ? 0 : options.count !== undefined ? options.count : options.length
-        for (let index = 0; index < count; ++index) {
-            const option = options.get ? options.get(index) : options[index]
-            if (option && option.value === value) {
-                selectedItem = index
-                return
-            }
-        }
-        selectedItem = 0
+    // The option at an index of a list model or of a plain array of objects.
+    function optionAt(index) {
+        if (!options || index < 0)
+            return undefined
+        return options.get ? options.get(index) : options[index]
     }
 
-    // As selectByValue, but looks at the options the list shows.
-    function selectByValueOnList(value) {
-        for (let index = 0; index < list.count; ++index) {
-            const option = list.itemAtIndex(index)
-            if (option && option.value === value) {
-                selectedItem = index
-                return
-            }
+    function optionCount() {
+        return !options ? 0 : options.count !== undefined ? options.count : options.length
+    }
+
+    function indexOfValue(value, count) {
+        for (let index = 0; index < count; ++index) {
+            const option = optionAt(index)
+            if (option && option.value === value)
+                return index
         }
-        selectedItem = 0
+        return 0
+    }
+
+    function selectByValue(value) {
+        selectedItem = indexOfValue(value, optionCount())
+    }
+
+    // As selectByValue, counting the options the list shows.
+    function selectByValueOnList(value) {
+        selectedItem = indexOfValue(value, list.count)
     }
 
     function getValue() {
-        return list.currentItem ? list.currentItem.value : -1
+        const option = optionAt(selectedItem)
+        return option ? option.value : -1
+    }
+
+    function hintOf(index) {
+        const option = optionAt(index)
+        return option && option.hint ? String(option.hint) : ""
     }
 
     width: sizes.eventGroupWidth
@@ -81,7 +92,7 @@ Item {
     ListView {
         id: list
 
-        property Item hoveredOption: null
+        property int hoveredIndex: -1
 
         x: margin.defaultPadding
         y: title.height + spacing
@@ -113,9 +124,8 @@ Item {
             required property var model
             // Entries of a list model, or objects of a plain array.
             readonly property var entry: model.modelData !== undefined ? model.modelData : model
-            readonly property var value: entry.value
-            readonly property string hint: entry.hint ? String(entry.hint) : ""
 
+            objectName: "option" + index
             width: ListView.view.width
             height: sizes.rangeMonthButtonHeight
             color: globalColors.TRANSPARENT
@@ -154,13 +164,13 @@ Item {
                 }
                 onPressAndHold: mouse => {
                     if (mouse.button === Qt.LeftButton)
-                        holdTip.show(option.hint !== "" ? option.hint : root.toolTipText)
+                        holdTip.show(root.hintOf(option.index) || root.toolTipText)
                 }
                 onContainsMouseChanged: {
                     if (containsMouse)
-                        list.hoveredOption = option
-                    else if (list.hoveredOption === option)
-                        list.hoveredOption = null
+                        list.hoveredIndex = option.index
+                    else if (list.hoveredIndex === option.index)
+                        list.hoveredIndex = -1
                 }
             }
         }
@@ -182,15 +192,16 @@ Item {
     }
 
     XToolTip {
-        text: holdTip.running ? holdTip.text
-                              : list.hoveredOption && list.hoveredOption.hint !== "" ? list.hoveredOption.hint
-                                                                                    : root.toolTipText
+        objectName: "toolTip"
+        text: holdTip.running ? holdTip.text : root.hintOf(list.hoveredIndex) || root.toolTipText
         delay: holdTip.running ? 0 : 500
-        visible: text !== "" && (holdTip.running || titleArea.containsMouse || list.hoveredOption !== null)
+        visible: text !== "" && (holdTip.running || titleArea.containsMouse || list.hoveredIndex !== -1)
     }
 
     XMenu {
         id: contextMenu
+
+        objectName: "contextMenu"
 
         menuItemNames: root.menuItems
         onExecuteAction: menuIndex => root.contextMenuItemClicked(menuIndex)

@@ -56,6 +56,7 @@ Item {
         id: band
 
         readonly property real lineCentreY: 0.35 * sizes.clickableSize
+        readonly property real handleSize: 0.8 * sizes.clickableSize
 
         anchors.bottom: parent.bottom
         width: parent.width
@@ -64,9 +65,9 @@ Item {
         Rectangle {
             id: centreLine
 
-            x: handle.width / 2
+            x: band.handleSize / 2
             y: band.lineCentreY - height / 2
-            width: band.width - handle.width
+            width: band.width - band.handleSize
             height: root.sliderLinesWidth
             radius: height / 2
             color: root.sliderColor
@@ -88,7 +89,7 @@ Item {
         }
 
         Repeater {
-            id: scale
+            id: marks
 
             model: Math.floor(root.countMiddleLines) + 1
 
@@ -96,7 +97,7 @@ Item {
                 required property int index
 
                 y: band.lineCentreY - sliderMiddleLineY - sliderMiddleLineHeight / 2
-                isFirstOrLastOne: index === 0 || index === scale.count - 1
+                isFirstOrLastOne: index === 0 || index === marks.count - 1
                 sliderMiddleLineX: root.distanceMiddleLines * index + centreLine.x - 0.2 * margin.one
                 sliderMiddleLineWidth: root.sliderLinesWidth
                 backgroundColor: root.sliderColor
@@ -109,10 +110,10 @@ Item {
             id: slider
 
             objectName: "slider"
-            x: centreLine.x + 0.15 * margin.one - handle.width / 2
-            y: band.lineCentreY - handle.height / 2 - handle.y
-            width: centreLine.width - root.sliderLinesWidth + handle.width
-            height: handle.y + handle.height
+            x: centreLine.x + 0.15 * margin.one - band.handleSize / 2
+            y: band.lineCentreY - band.handleSize / 2 - margin.two
+            width: centreLine.width - root.sliderLinesWidth + band.handleSize
+            height: margin.two + band.handleSize
             padding: 0
             from: root.minValue
             to: root.maxValue
@@ -122,20 +123,20 @@ Item {
 
             background: Item {}
             handle: Image {
-                id: handle
-
                 x: slider.leftPadding + slider.visualPosition * (slider.availableWidth - width)
                 y: margin.two
-                width: 0.8 * sizes.clickableSize
-                height: width
+                width: band.handleSize
+                height: band.handleSize
                 source: "qrc:/images/uielements/slider/picker.png"
-                sourceSize: Qt.size(width, height)
+                sourceSize.width: width
+                sourceSize.height: height
                 smooth: true
             }
         }
     }
 
     XToolTip {
+        objectName: "toolTip"
         text: slider.hovered ? root.reportedValue() / 100 + "%" : root.toolTipText
         visible: text !== "" && (slider.hovered || nameHover.hovered)
     }

@@ -33,7 +33,7 @@ Item {
     // Sets the inner value (in units of 10^-decimals) and drops whatever the user has typed.
     function setValue(value) {
         spinBox.value = value
-        textInput.text = Qt.binding(() => spinBox.displayText)
+        ++editor.resets
     }
 
     // The number a text stands for in German notation, or NaN.
@@ -55,7 +55,7 @@ Item {
     }
 
     function emitShownValue() {
-        const number = readGerman(textInput.text)
+        const number = readGerman(editor.text)
         if (!isNaN(number))
             valueChanged(Math.round(number * factor))
     }
@@ -63,13 +63,21 @@ Item {
     // Typed text is announced only while it reads as a number of the range, both plainly and in
     // German notation, so that no value beyond the range ever leaves the editor.
     function emitTypedValue() {
-        if (inRange(readPlain(textInput.text)) && inRange(readGerman(textInput.text)))
+        if (inRange(readPlain(editor.text)) && inRange(readGerman(editor.text)))
             emitShownValue()
     }
 
     width: sizes.eventGroupWidth
     height: sizes.clickableSize
     clip: true
+
+    // What the text field shows, and a counter whose change makes it follow the value again.
+    QtObject {
+        id: editor
+
+        property string text
+        property int resets: 0
+    }
 
     Behavior on height {
         NumberAnimation {
@@ -182,12 +190,11 @@ Item {
             }
 
             contentItem: TextInput {
-                id: textInput
-
                 objectName: "spinBoxTextInput"
                 z: 2
                 visible: spinBox.enabled
-                text: spinBox.displayText
+                // Follows the value; typing overrides it until the value changes or is set again.
+                text: editor.resets >= 0 ? spinBox.displayText : ""
                 font: spinBox.font
                 color: root.inRange(root.readGerman(text)) ? globalColors.TITLE_COLOR : globalColors.RED
                 selectionColor: globalColors.SECONDARY
@@ -199,7 +206,10 @@ Item {
                 inputMethodHints: Qt.ImhFormattedNumbersOnly
                 selectByMouse: true
                 clip: true
-                onTextEdited: root.emitTypedValue()
+                onTextChanged: {
+                    editor.text = text
+                    root.emitTypedValue()
+                }
                 onEditingFinished: root.emitTypedValue()
             }
 
@@ -272,6 +282,7 @@ Item {
     }
 
     XToolTip {
+        objectName: "toolTip"
         text: root.toolTipText
         delay: holdTip.running ? 0 : 500
         visible: text !== "" && (nameArea.containsMouse || spinBox.hovered || holdTip.running)
@@ -279,6 +290,8 @@ Item {
 
     XMenu {
         id: contextMenu
+
+        objectName: "contextMenu"
 
         menuItemNames: root.menuItems
         onExecuteAction: menuIndex => root.contextMenuItemClicked(menuIndex)

@@ -73,7 +73,8 @@ CheckBox {
             anchors.fill: parent
             anchors.margins: 1
             source: root.stateImage
-            sourceSize: Qt.size(width, height)
+            sourceSize.width: width
+            sourceSize.height: height
             fillMode: Image.PreserveAspectFit
         }
     }
@@ -109,6 +110,7 @@ CheckBox {
     }
 
     XToolTip {
+        objectName: "toolTip"
         text: root.toolTipText
         visible: root.isRelay && root.hovered && text !== ""
     }

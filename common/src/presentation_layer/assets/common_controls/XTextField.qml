@@ -49,6 +49,9 @@ Item {
         TextField {
             id: textField
 
+            // The first click into the field selects everything, ready to be typed over.
+            property bool selectOnRelease: false
+
             objectName: "textField"
             anchors.bottom: parent.bottom
             width: parent.width
@@ -85,14 +88,19 @@ Item {
                     Qt.inputMethod.hide()
             }
 
-            // The first click into the field selects everything, ready to be typed over.
-            property bool selectOnRelease: false
-
             onPressed: selectOnRelease = !activeFocus
             onReleased: {
                 if (selectOnRelease)
-                    selectAll()
+                    selectAllLater.start()
                 selectOnRelease = false
+            }
+
+            // Runs after the field itself has placed the cursor for the click.
+            Timer {
+                id: selectAllLater
+
+                interval: 0
+                onTriggered: textField.selectAll()
             }
 
             XLabelButton {

@@ -219,6 +219,7 @@ Item {
     }
 
     XToolTip {
+        objectName: "toolTip"
         text: root.shownToolTip
         delay: holdTip.running ? 0 : 500
         visible: text !== "" && (firstHalf.hovered || secondHalf.hovered || titleHover.hovered
@@ -227,6 +228,8 @@ Item {
 
     XMenu {
         id: contextMenu
+
+        objectName: "contextMenu"
 
         menuItemNames: root.menuItems
         onExecuteAction: menuIndex => root.contextMenuItemClicked(menuIndex,
