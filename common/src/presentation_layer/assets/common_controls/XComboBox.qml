@@ -36,6 +36,8 @@ Item {
         objectName: "comboBox"
         anchors.fill: parent
         anchors.margins: root.buttonPadding
+        // The text ends before the triangle, so that a click on the triangle opens the list.
+        rightPadding: indicator.width + 2 * margin.two
         editable: true
         hoverEnabled: true
         model: root.mContentModel
@@ -52,7 +54,7 @@ Item {
         contentItem: TextField {
             objectName: "comboBoxTextField"
             leftPadding: margin.four
-            rightPadding: comboBox.indicator.width + comboBox.spacing
+            rightPadding: margin.one
             text: comboBox.editText
             font: comboBox.font
             color: globalColors.TITLE_COLOR

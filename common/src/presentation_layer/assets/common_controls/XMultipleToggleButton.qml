@@ -136,8 +136,10 @@ Item {
                 anchors.leftMargin: margin.one
                 anchors.rightMargin: margin.one
                 text: option.entry.text !== undefined ? option.entry.text : ""
-                color: option.ListView.isCurrentItem ? globalColors.SELECTED_TEXT_COLOR
-                                                     : globalColors.DARKGREY
+                // Without the bar behind it (disabled) the current caption takes the text colour.
+                color: !option.ListView.isCurrentItem ? globalColors.DARKGREY
+                                                      : root.enabled ? globalColors.SELECTED_TEXT_COLOR
+                                                                     : globalColors.TITLE_COLOR
                 font.family: fonts.family
                 font.pointSize: fonts.five_pt
                 horizontalAlignment: Text.AlignHCenter

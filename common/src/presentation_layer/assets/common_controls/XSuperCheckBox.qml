@@ -11,7 +11,7 @@ CheckBox {
     property int checkBoxState: 5
     property color badgeBackgroundColor: globalColors.LIGHTGREY
     property string badge: "0"
-    property color badgeColor: globalColors.TITLE_COLOR
+    property color badgeColor: globalColors.SIDEBAR_COLOR
     property string toolTipText: ""
 
     readonly property url stateImage: {

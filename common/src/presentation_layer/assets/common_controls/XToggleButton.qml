@@ -121,6 +121,8 @@ Item {
             border.color: root.toggleButtonBorderColor
 
             Rectangle {
+                id: block
+
                 objectName: "toggleBlock"
                 x: root.toggleActivated ? toggle.border.width : toggle.width / 2 + toggle.border.width
                 y: toggle.border.width
@@ -144,6 +146,7 @@ Item {
                 height: toggle.height
                 caption: root.firstOptionName
                 active: root.toggleActivated
+                blockBehind: block.visible
                 onChosen: root.choose(true)
                 onHoldShowsTip: holdTip.start()
                 onMenuWanted: contextMenu.openIfNotEmpty()
@@ -157,6 +160,7 @@ Item {
                 height: toggle.height
                 caption: root.secondOptionName
                 active: !root.toggleActivated
+                blockBehind: block.visible
                 onChosen: root.choose(false)
                 onHoldShowsTip: holdTip.start()
                 onMenuWanted: contextMenu.openIfNotEmpty()
@@ -169,6 +173,8 @@ Item {
 
         property string caption
         property bool active
+        // Without the block behind it (a disabled switch) the active caption takes the text colour.
+        property bool blockBehind: true
         readonly property alias hovered: area.containsMouse
 
         signal chosen
@@ -178,7 +184,8 @@ Item {
         Text {
             anchors.fill: parent
             text: half.caption
-            color: half.active ? globalColors.SELECTED_TEXT_COLOR : globalColors.DARKGREY
+            color: !half.active ? globalColors.DARKGREY : half.blockBehind ? globalColors.SELECTED_TEXT_COLOR
+                                                                      : globalColors.TITLE_COLOR
             font.family: fonts.family
             font.pointSize: fonts.five_pt
             horizontalAlignment: Text.AlignHCenter
