@@ -375,13 +375,44 @@ Item {
             compare(box.spinBoxValue, 41)
         }
 
-        function test_spinBoxEnterCommitsTheTypedValue() {
+        function test_spinBoxEnterCommitsTheTypedValue_data() {
+            return [{
+                    tag: "in range",
+                    typed: "3,7",
+                    value: 37,
+                    shown: "3,7"
+                }, {
+                    tag: "beyond the range",
+                    typed: "150",
+                    value: 1000,
+                    shown: "100,0"
+                }, {
+                    tag: "not a number",
+                    typed: "1,2,3",
+                    value: 1000,
+                    shown: "100,0"
+                }]
+        }
+
+        function test_spinBoxEnterCommitsTheTypedValue(data) {
             const box = make("XSpinBox", {
-                                 "decimals": 1
+                                 "decimals": 1,
+                                 "spinBoxValue": 1000
                              })
-            retype(findChild(box, "spinBoxTextInput"), "3,7")
+            const input = findChild(box, "spinBoxTextInput")
+            retype(input, data.typed)
             keyClick(Qt.Key_Return)
-            compare(box.spinBoxValue, 37)
+            compare(box.spinBoxValue, data.value)
+            tryCompare(input, "text", data.shown)
+        }
+
+        // The text follows a change of the number of decimals.
+        function test_spinBoxDecimalsChange() {
+            const box = make("XSpinBox", {
+                                 "spinBoxValue": 25
+                             })
+            box.decimals = 1
+            compare(findChild(box, "spinBoxTextInput").text, "2,5")
         }
 
         function test_timeSpinBox_data() {
@@ -695,6 +726,33 @@ Item {
             verify(boxes[4].checked && !boxes[7].checked && !boxes[2].checked)
             mouseClick(boxes[4])
             compare(lastArgument(changed), 0)
+        }
+
+        // A plug-in chooses the German rose by providing the value "DE" as `language`.
+        function test_windRoseImageFollowsLanguage_data() {
+            return [{
+                    tag: "DE",
+                    language: "DE",
+                    image: "de.png"
+                }, {
+                    tag: "de",
+                    language: "de",
+                    image: "en.png"
+                }]
+        }
+
+        function test_windRoseImageFollowsLanguage(data) {
+            const view = Qt.createQmlObject(`
+                import QtQuick
+                import common.src.presentation_layer.assets.common_controls 1.0
+                Item {
+                    property string language: "${data.language}"
+                    property alias rose: rose
+                    WindRose { id: rose }
+                }`, stage, "pluginView")
+            created.push(view)
+            const image = findChild(view.rose, "roseImage")
+            verify(String(image.source).endsWith("/windrose/" + data.image), image.source)
         }
 
         function test_superCheckBoxCyclesVentCommands() {

@@ -59,6 +59,7 @@ Item {
         Image {
             id: rose
 
+            objectName: "roseImage"
             anchors.centerIn: parent
             width: Math.max(0, parent.height - 4 * margin.five)
             height: width

@@ -5,7 +5,7 @@ import QtQuick
 Item {
     id: root
 
-    readonly property real standardHeight: list.contentHeight + list.spacing + title.height
+    property real standardHeight: list.contentHeight + list.spacing + title.height
                                            + margin.defaultPadding
     property string toggleButtonText
     property var options

@@ -36,6 +36,17 @@ Item {
         ++editor.resets
     }
 
+    // The inner value the spin box makes of a typed text.
+    function committedValue(text) {
+        const number = readGerman(text)
+        const value = isNaN(number) ? spinBox.value : Math.round(number * factor)
+        return Math.min(Math.max(value, spinBox.from), spinBox.to)
+    }
+
+    function textOf(value) {
+        return (value / factor).toLocaleString(numberLocale, "f", decimals)
+    }
+
     // The number a text stands for in German notation, or NaN.
     function readGerman(text) {
         try {
@@ -168,12 +179,8 @@ Item {
             validator: RegularExpressionValidator {
                 regularExpression: /-?[0-9.,]*/
             }
-            textFromValue: (value, locale) => (value / root.factor).toLocaleString(root.numberLocale,
-                                                                                   "f", root.decimals)
-            valueFromText: (text, locale) => {
-                const number = root.readGerman(text)
-                return isNaN(number) ? spinBox.value : Math.round(number * root.factor)
-            }
+            textFromValue: (value, locale) => root.textOf(value)
+            valueFromText: (text, locale) => root.committedValue(text)
 
             onValueChanged: root.valueChanged(value)
             up.onPressedChanged: {
@@ -194,7 +201,7 @@ Item {
                 z: 2
                 visible: spinBox.enabled
                 // Follows the value; typing overrides it until the value changes or is set again.
-                text: editor.resets >= 0 ? spinBox.displayText : ""
+                text: editor.resets >= 0 ? root.textOf(spinBox.value) : ""
                 font: spinBox.font
                 color: root.inRange(root.readGerman(text)) ? globalColors.TITLE_COLOR : globalColors.RED
                 selectionColor: globalColors.SECONDARY
@@ -210,7 +217,15 @@ Item {
                     editor.text = text
                     root.emitTypedValue()
                 }
-                onEditingFinished: root.emitTypedValue()
+                // The spin box takes the typed value when the key is released or the focus
+                // leaves. A text it cannot take (not a number, or a number beyond the range
+                // while the value already stands at that end) would stay on show, so the text
+                // returns to the value at once.
+                onEditingFinished: {
+                    root.emitTypedValue()
+                    if (root.committedValue(text) === spinBox.value)
+                        ++editor.resets
+                }
             }
 
             up.indicator: StepButton {
