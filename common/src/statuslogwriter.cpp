@@ -20,7 +20,7 @@ StatusLogWriter::StatusLogWriter(const QString& filePath, QObject* parent)
     // when the session ends abruptly, and a failed line is not retried behind later ones.
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text |
                      QIODevice::Unbuffered))
-        reportFailure(m_file.errorString());
+        reportFailure(QStringLiteral("cannot be opened: ") + m_file.errorString());
 }
 
 void StatusLogWriter::writeLine(const QString& text)
@@ -29,7 +29,7 @@ void StatusLogWriter::writeLine(const QString& text)
         return;
     const QByteArray line = formatLine(QDateTime::currentDateTime(), text).toUtf8() + '\n';
     if (m_file.write(line) != line.size())
-        reportFailure(m_file.errorString());
+        reportFailure(QStringLiteral("cannot be written: ") + m_file.errorString());
 }
 
 QString StatusLogWriter::formatLine(const QDateTime& at, const QString& text)
@@ -42,7 +42,7 @@ void StatusLogWriter::reportFailure(const QString& what)
     if (m_failureReported)
         return;
     m_failureReported = true;
-    qCWarning(lcStatusLog).noquote()
-        << "status log" << QFileInfo(m_file.fileName()).absoluteFilePath() << what
-        << "- status lines are kept in the status box only";
+    qCWarning(lcStatusLog, "status log %s %s; status lines are kept in the status box only",
+              qUtf8Printable(QFileInfo(m_file.fileName()).absoluteFilePath()),
+              qUtf8Printable(what));
 }

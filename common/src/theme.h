@@ -15,9 +15,9 @@ public:
     // What the metrics are derived from.
     struct Screen
     {
-        qreal dpi = 96.0;        // logical dots per inch of the primary screen
-        QSize availableSize;     // first screen without the task bars
-        static Screen current(); // read from the running application
+        qreal dpi = 96.0;          // logical dots per inch of the primary screen
+        QSize availableSize{0, 0}; // first screen without the task bars
+        static Screen current();   // read from the running application
     };
 
     explicit Theme(QObject* parent = nullptr);

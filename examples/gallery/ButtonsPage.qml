@@ -60,6 +60,7 @@ Flickable {
                 XImageButton {
                     radius: 50
                     isSelectable: true
+                    isSelected: true
                     imageSource: "qrc:/images/icons/lang/german.png"
                     toolTipText: "Selectable: stays selected"
                     onSelected: page.report("XImageButton (selectable).selected()")

@@ -37,7 +37,7 @@ Flickable {
 
                 SampleBox {
                     name: "Window group 1"
-                    shortDescription: "Click the header to open"
+                    shortDescription: "Shut"
                     firstFeatureImageSource: "qrc:/images/icons/group/vent/open/enabled.png"
                     secondFeatureImageSource: "qrc:/images/icons/group/vent/close/enabled.png"
                     featureImageRec.openDelayText: "5 s"
@@ -118,13 +118,19 @@ Flickable {
                     anchors.fill: parent
                     anchors.margins: margin.two
 
-                    SimpleHeader {
-                        x: margin.two
-                        y: margin.two
-                        width: parent.width - margin.four
-                        imageSource: "qrc:/images/icons/foldingbox/language.png"
-                        text: "Language selection"
-                        lineColor: globalColors.SECONDARY
+                    Rectangle {
+                        anchors.fill: parent
+                        anchors.margins: margin.defaultPadding
+                        radius: radii.ten
+                        color: globalColors.CONTENT_BACKGROUND_COLOR
+
+                        SimpleHeader {
+                            x: margin.two
+                            y: margin.two
+                            width: parent.width - margin.four
+                            imageSource: "qrc:/images/icons/foldingbox/language.png"
+                            text: "Language selection"
+                        }
                     }
                 }
             }

@@ -69,6 +69,7 @@ ApplicationWindow {
                 width: 3 * sizes.clickableSize
                 buttonText: "Dark palette"
                 selectedColor: globalColors.PRIMARY
+                selectedLabelColor: globalColors.BUTTON_TEXT_COLOR
                 state: gallery.darkMode ? "selected" : "deselected"
                 onStateChanged: gallery.darkMode = state === "selected"
             }
@@ -76,6 +77,7 @@ ApplicationWindow {
                 width: 3 * sizes.clickableSize
                 buttonText: "Tooltips"
                 selectedColor: globalColors.PRIMARY
+                selectedLabelColor: globalColors.BUTTON_TEXT_COLOR
                 state: gallery.showTooltips ? "selected" : "deselected"
                 onStateChanged: gallery.showTooltips = state === "selected"
             }

@@ -109,10 +109,13 @@ Flickable {
             title: "XToolTip (shown in place)"
 
             Item {
-                width: 4 * sizes.clickableSize
+                width: tip.width
                 height: sizes.doubleClickableSize
 
                 XToolTip {
+                    id: tip
+
+                    x: 0
                     y: margin.two
                     text: "Tooltips follow the Tooltips switch at once"
                     visible: true

@@ -8,7 +8,9 @@ Rectangle {
     signal filterClicked
 
     function hide() {
-        anchors.bottom = undefined
+        // Compiled ahead of time, a plain assignment of undefined does not release the anchor
+        // (it is taken for an anchor to no item); a reflective write resets it as intended.
+        Reflect.set(anchors, "bottom", undefined)
         anchors.topMargin = -2 * height
     }
 

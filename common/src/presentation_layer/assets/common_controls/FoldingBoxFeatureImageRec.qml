@@ -28,7 +28,7 @@ Item {
     }
 
     component FeatureImage: Image {
-        width: source.toString() !== "" ? sizes.halfClickableSize : 0
+        width: String(source) !== "" ? sizes.halfClickableSize : 0
         height: sizes.halfClickableSize
         fillMode: Image.PreserveAspectFit
         asynchronous: true
@@ -53,7 +53,7 @@ Item {
         FeatureImage {
             id: firstImage
 
-            width: source.toString() !== "" ? root.firstFeatureImageWidth : 0
+            width: String(source) !== "" ? root.firstFeatureImageWidth : 0
             height: root.firstFeatureImageHeight
             source: root.firstFeatureImageSource
             visible: root.firstFeatureImageVisibile

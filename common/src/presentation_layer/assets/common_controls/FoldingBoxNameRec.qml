@@ -14,15 +14,15 @@ Item {
     width: sizes.tripleClickableSize
     height: sizes.halfClickableSize
 
+    function finishEditing() {
+        textField.readOnly = true
+        textField.deselect()
+        textField.focus = false
+        Qt.inputMethod.hide()
+    }
+
     TextField {
         id: textField
-
-        function finishEditing() {
-            readOnly = true
-            deselect()
-            focus = false
-            Qt.inputMethod.hide()
-        }
 
         objectName: "foldingBoxNameTextField"
         anchors.fill: parent
@@ -38,7 +38,7 @@ Item {
         background: Rectangle {
             color: globalColors.TRANSPARENT
         }
-        onEditingFinished: finishEditing()
+        onEditingFinished: root.finishEditing()
     }
 
     MouseArea {
@@ -56,6 +56,7 @@ Item {
     }
 
     XToolTip {
+        objectName: "toolTip"
         text: root.toolTipText
         visible: hover.hovered && text !== "" && text !== "..."
     }

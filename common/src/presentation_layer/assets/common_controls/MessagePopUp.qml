@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import QtQuick.Templates as T
 
 // The modal pop-up through which the shell shows messages. `popUpState` takes the message type
 // values shared with the plug-ins (2 info, 3 hint, 4 warning, 5 error) and selects icon, header
@@ -22,7 +23,7 @@ Popup {
     signal okReleased
     signal cancelReleased
 
-    anchors.centerIn: Overlay.overlay
+    anchors.centerIn: T.Overlay.overlay
     width: 8 * sizes.clickableSize
     height: 6 * sizes.clickableSize
     padding: 0
@@ -30,16 +31,17 @@ Popup {
     closePolicy: Popup.NoAutoClose
 
     background: Rectangle {
-        id: frame
-
         color: globalColors.CONTENT_BACKGROUND_COLOR
         border.width: margin.one
-        border.color: globalColors.PRIMARY
+        border.color: content.frameColor
     }
 
-    contentItem: Item {
+    Item {
         id: content
 
+        property color frameColor: globalColors.PRIMARY
+
+        anchors.fill: parent
         state: ["", "", "info", "hint", "warning", "error"][root.popUpState] || ""
 
         states: [
@@ -55,17 +57,12 @@ Popup {
                     text: root.infoText
                 }
                 PropertyChanges {
-                    target: frame
-                    border.color: globalColors.PRIMARY
-                }
-                PropertyChanges {
                     target: cancelButton
                     visible: false
                 }
-                AnchorChanges {
+                PropertyChanges {
                     target: okButton
-                    anchors.left: undefined
-                    anchors.horizontalCenter: buttonRow.horizontalCenter
+                    x: (buttonRow.width - okButton.width) / 2
                 }
             },
             State {
@@ -80,8 +77,8 @@ Popup {
                     text: root.hintText
                 }
                 PropertyChanges {
-                    target: frame
-                    border.color: globalColors.PRIMARY_NOTIFICATION_COLOR
+                    target: content
+                    frameColor: globalColors.PRIMARY_NOTIFICATION_COLOR
                 }
             },
             State {
@@ -96,8 +93,8 @@ Popup {
                     text: root.warningText
                 }
                 PropertyChanges {
-                    target: frame
-                    border.color: globalColors.PRIMARY_NOTIFICATION_COLOR
+                    target: content
+                    frameColor: globalColors.PRIMARY_NOTIFICATION_COLOR
                 }
             },
             State {
@@ -112,8 +109,8 @@ Popup {
                     text: root.errorText
                 }
                 PropertyChanges {
-                    target: frame
-                    border.color: globalColors.RED
+                    target: content
+                    frameColor: globalColors.RED
                 }
             }
         ]
@@ -186,7 +183,6 @@ Popup {
                 id: okButton
 
                 objectName: "okButton"
-                anchors.left: parent.left
                 width: parent.width / 2
                 height: parent.height
                 buttonText: root.okButtonText

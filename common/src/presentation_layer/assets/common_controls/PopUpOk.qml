@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import QtQuick.Templates as T
 
 // A modal notice with one OK button that closes it.
 Popup {
@@ -9,7 +10,7 @@ Popup {
     property alias okButton: okButton
     property string okText
 
-    anchors.centerIn: Overlay.overlay
+    anchors.centerIn: T.Overlay.overlay
     width: 8 * sizes.clickableSize
     height: 4 * sizes.clickableSize
     padding: 0
@@ -22,7 +23,9 @@ Popup {
         border.color: globalColors.PRIMARY
     }
 
-    contentItem: Item {
+    Item {
+        anchors.fill: parent
+
         Text {
             objectName: "messageText"
             anchors.top: parent.top

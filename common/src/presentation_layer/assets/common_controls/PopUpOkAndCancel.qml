@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import QtQuick.Templates as T
 
 // A modal question with OK and cancel; its user decides what each means and closes it.
 Popup {
@@ -12,7 +13,7 @@ Popup {
     signal okReleased
     signal cancelReleased
 
-    anchors.centerIn: Overlay.overlay
+    anchors.centerIn: T.Overlay.overlay
     width: 8 * sizes.clickableSize
     height: 4 * sizes.clickableSize
     padding: 0
@@ -25,7 +26,9 @@ Popup {
         border.color: globalColors.PRIMARY
     }
 
-    contentItem: Item {
+    Item {
+        anchors.fill: parent
+
         Text {
             objectName: "messageText"
             anchors.top: parent.top
@@ -41,16 +44,18 @@ Popup {
             elide: Text.ElideRight
         }
 
-        Row {
+        Item {
             id: buttonRow
 
             anchors.horizontalCenter: parent.horizontalCenter
             anchors.bottom: parent.bottom
             anchors.bottomMargin: margin.three
             width: parent.width - margin.six
+            height: sizes.clickableSize
 
             XLabelButton {
                 objectName: "okButton"
+                anchors.left: parent.left
                 width: parent.width / 2
                 buttonText: root.okButtonText
                 onButtonReleased: root.okReleased()
@@ -58,6 +63,7 @@ Popup {
 
             XLabelButton {
                 objectName: "cancelButton"
+                anchors.right: parent.right
                 width: parent.width / 2
                 buttonText: root.cancelButtonText
                 onButtonReleased: root.cancelReleased()

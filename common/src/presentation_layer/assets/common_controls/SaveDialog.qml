@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import QtQuick.Templates as T
 
 // Asks whether unsaved changes should be saved: yes, no or cancel. Its user acts on the answer
 // and closes it; `isExit` is the user's note of why it was opened.
@@ -17,7 +18,7 @@ Popup {
     signal noReleased
     signal cancelReleased
 
-    anchors.centerIn: Overlay.overlay
+    anchors.centerIn: T.Overlay.overlay
     width: 8 * sizes.clickableSize
     height: 4 * sizes.clickableSize
     padding: 0
@@ -30,7 +31,9 @@ Popup {
         border.color: globalColors.PRIMARY_NOTIFICATION_COLOR
     }
 
-    contentItem: Item {
+    Item {
+        anchors.fill: parent
+
         Image {
             id: icon
 
@@ -73,16 +76,18 @@ Popup {
             elide: Text.ElideRight
         }
 
-        Row {
+        Item {
             id: buttonRow
 
             anchors.horizontalCenter: parent.horizontalCenter
             anchors.bottom: parent.bottom
             anchors.bottomMargin: margin.two
             width: parent.width - margin.six
+            height: sizes.clickableSize
 
             XLabelButton {
                 objectName: "yesButton"
+                anchors.left: parent.left
                 width: parent.width / 3
                 buttonText: root.yesButtonText
                 onButtonReleased: root.yesReleased()
@@ -90,6 +95,7 @@ Popup {
 
             XLabelButton {
                 objectName: "noButton"
+                anchors.horizontalCenter: parent.horizontalCenter
                 width: parent.width / 3
                 buttonText: root.noButtonText
                 onButtonReleased: root.noReleased()
@@ -97,6 +103,7 @@ Popup {
 
             XLabelButton {
                 objectName: "cancelButton"
+                anchors.right: parent.right
                 width: parent.width / 3
                 buttonText: root.cancelButtonText
                 onButtonReleased: root.cancelReleased()

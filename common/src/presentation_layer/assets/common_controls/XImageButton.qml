@@ -93,10 +93,15 @@ Item {
             fillMode: Image.PreserveAspectFit
             asynchronous: root.asynchImageLoading
             mipmap: true
-            layer.enabled: look.brightness !== 0
-            layer.effect: BrightnessContrast {
-                brightness: look.brightness
-            }
+            visible: look.brightness === 0
+        }
+
+        // While darkened or lightened the image is drawn through the effect instead.
+        BrightnessContrast {
+            anchors.fill: image
+            source: image
+            brightness: look.brightness
+            visible: look.brightness !== 0
         }
 
         Rectangle {
@@ -164,6 +169,7 @@ Item {
     }
 
     XToolTip {
+        objectName: "toolTip"
         text: root.toolTipText
         visible: mouseArea.containsMouse && text !== ""
     }

@@ -38,16 +38,23 @@ Item {
         height: sizes.clickableSize
 
         Image {
+            id: image
+
             anchors.fill: parent
             anchors.margins: root.buttonPadding
             source: root.imageSource
             fillMode: Image.PreserveAspectFit
             asynchronous: true
             mipmap: true
-            layer.enabled: look.brightness !== 0
-            layer.effect: BrightnessContrast {
-                brightness: look.brightness
-            }
+            visible: look.brightness === 0
+        }
+
+        // While darkened or lightened the image is drawn through the effect instead.
+        BrightnessContrast {
+            anchors.fill: image
+            source: image
+            brightness: look.brightness
+            visible: look.brightness !== 0
         }
     }
 
@@ -93,6 +100,7 @@ Item {
     }
 
     XToolTip {
+        objectName: "toolTip"
         text: root.toolTipText
         visible: mouseArea.containsMouse && text !== ""
     }

@@ -47,6 +47,7 @@ Item {
     }
 
     XToolTip {
+        objectName: "toolTip"
         text: root.toolTipText
         visible: hoverArea.containsMouse && text !== ""
     }

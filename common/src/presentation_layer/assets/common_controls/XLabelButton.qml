@@ -89,6 +89,7 @@ Item {
     }
 
     XToolTip {
+        objectName: "toolTip"
         text: root.toolTipText
         visible: mouseArea.containsMouse && text !== ""
     }

@@ -74,6 +74,7 @@ Item {
     }
 
     XToolTip {
+        objectName: "toolTip"
         text: root.toolTipText
         visible: hoverArea.containsMouse && text !== ""
     }

@@ -1,12 +1,13 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import QtQuick.Templates as T
 
 // The loading overlay: dims the window and blocks it while a turning wheel shows that the shell
 // is busy. Only its user closes it.
 Popup {
     id: root
 
-    anchors.centerIn: Overlay.overlay
+    anchors.centerIn: T.Overlay.overlay
     width: sizes.clickableSize
     height: sizes.clickableSize
     padding: 0
@@ -15,9 +16,10 @@ Popup {
     closePolicy: Popup.NoAutoClose
     background: null
 
-    contentItem: Image {
+    Image {
         id: wheel
 
+        anchors.fill: parent
         source: "qrc:/images/uielements/loading.png"
         fillMode: Image.PreserveAspectFit
         mipmap: true

@@ -12,11 +12,13 @@ Menu {
 
     // Appends one item per name, in list order.
     function addMenuItem() {
-        for (let index = 0; index < menuItemNames.length; ++index)
-            addItem(menuItemComponent.createObject(null, {
-                                                       "text": menuItemNames[index],
-                                                       "menuIndex": index
-                                                   }))
+        for (let index = 0; index < menuItemNames.length; ++index) {
+            const item = menuItemComponent.createObject(null, {
+                                                            "text": menuItemNames[index]
+                                                        })
+            item.triggered.connect(() => executeAction(index))
+            addItem(item)
+        }
     }
 
     function openIfNotEmpty() {
@@ -41,10 +43,7 @@ Menu {
         MenuItem {
             id: item
 
-            required property int menuIndex
-
             implicitHeight: sizes.rangeMonthButtonHeight
-            onTriggered: root.executeAction(menuIndex)
 
             contentItem: Text {
                 leftPadding: margin.two

@@ -6,6 +6,7 @@ Image {
 
     function start() {
         visible = true
+        rotation += 20
         turnTimer.start()
     }
 
@@ -26,7 +27,6 @@ Image {
 
         interval: animDuration.full
         repeat: true
-        triggeredOnStart: true
         onTriggered: root.rotation += 20
     }
 }
