@@ -82,6 +82,8 @@ CheckBox {
     contentItem: Item {}
 
     Rectangle {
+        id: badgeFrame
+
         readonly property bool warns: root.isRelay && root.badge !== "0" && root.badge !== "1"
 
         x: root.width - 3 * margin.one - margin.one
@@ -99,7 +101,8 @@ CheckBox {
             width: 3 * margin.one
             height: parent.height
             text: root.badge
-            color: root.badgeColor
+            // A warning badge stands on the page's own background, so its text takes the text colour.
+            color: badgeFrame.warns ? globalColors.TITLE_COLOR : root.badgeColor
             font.family: fonts.family
             font.pointSize: fonts.four_pt
             horizontalAlignment: Text.AlignHCenter
