@@ -5,8 +5,7 @@
 #include <QDirIterator>
 #include <QQmlContext>
 
-GalleryBackend::GalleryBackend(QQmlContext* context, bool darkMode, int startPage,
-                               QObject* parent)
+GalleryBackend::GalleryBackend(QQmlContext* context, bool darkMode, int startPage, QObject* parent)
     : QObject(parent), m_context(context), m_startPage(startPage)
 {
     setDarkMode(darkMode);

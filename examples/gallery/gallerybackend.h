@@ -12,8 +12,7 @@ class GalleryBackend : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(bool darkMode READ darkMode WRITE setDarkMode NOTIFY darkModeChanged)
-    Q_PROPERTY(bool showTooltips READ showTooltips WRITE setShowTooltips NOTIFY
-                   showTooltipsChanged)
+    Q_PROPERTY(bool showTooltips READ showTooltips WRITE setShowTooltips NOTIFY showTooltipsChanged)
     Q_PROPERTY(QStringList imagePaths READ imagePaths CONSTANT)
     Q_PROPERTY(int startPage READ startPage CONSTANT)
 

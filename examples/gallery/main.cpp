@@ -28,7 +28,8 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Gallery of the common controls"));
     parser.addHelpOption();
-    const QCommandLineOption dark(QStringLiteral("dark"), QStringLiteral("Start in the dark palette."));
+    const QCommandLineOption dark(QStringLiteral("dark"),
+                                  QStringLiteral("Start in the dark palette."));
     const QCommandLineOption page(QStringLiteral("page"), QStringLiteral("Page to show first."),
                                   QStringLiteral("index"), QStringLiteral("0"));
     parser.addOptions({dark, page});

@@ -221,6 +221,49 @@ Item {
             compare(chosen.signalArguments[0][0], 1)
         }
 
+        // Pressing darkens (or, with a positive overlay, lightens) the image; releasing fades
+        // it back, unless the press selected the button.
+        function test_pressFeedback_data() {
+            return [{
+                    tag: "plain",
+                    type: "XImageButton",
+                    selectable: false,
+                    staysDark: false
+                }, {
+                    tag: "selectable",
+                    type: "XImageButton",
+                    selectable: true,
+                    staysDark: true
+                }, {
+                    tag: "image and label",
+                    type: "XImageLabelButton",
+                    staysDark: false
+                }]
+        }
+
+        function test_pressFeedback(data) {
+            const properties = {
+                "x": 100,
+                "y": 100,
+                "imageSource": "qrc:/images/icons/button/info.png"
+            }
+            if (data.selectable)
+                properties.isSelectable = true
+            const button = make(data.type, properties)
+            const feedback = findChild(button, "pressFeedback")
+            verify(!feedback.visible)
+            mousePress(button, button.height / 2, button.height / 2)
+            verify(feedback.visible)
+            fuzzyCompare(feedback.brightness, -0.2, 1e-6)
+            mouseRelease(button, button.height / 2, button.height / 2)
+            if (data.staysDark) {
+                verify(feedback.visible)
+            } else {
+                tryCompare(feedback, "visible", false, 4 * animDuration.full)
+                compare(feedback.brightness, 0)
+            }
+        }
+
         function test_selection_data() {
             return [{
                     tag: "plain, pressed twice",

@@ -3,12 +3,11 @@
 #include "theme.h"
 
 #include <QQmlContext>
-#include <QQmlError>
 #include <QQmlEngine>
+#include <QQmlError>
 #include <QQmlPropertyMap>
 #include <QQuickStyle>
 #include <QtQuickTest>
-
 #include <memory>
 
 // Stands in for the shell's controller: records what the controls ask of it.
@@ -18,9 +17,7 @@ class ControllerDouble : public QObject
     Q_PROPERTY(bool isMobile MEMBER m_isMobile)
 
 public:
-    ControllerDouble(QQmlContext* context, QObject* parent) : QObject(parent), m_context(context)
-    {
-    }
+    ControllerDouble(QQmlContext* context, QObject* parent) : QObject(parent), m_context(context) {}
 
     Q_INVOKABLE bool getIsMobile() const { return m_isMobile; }
     // As the real controller does, the choice reaches every tooltip at once.

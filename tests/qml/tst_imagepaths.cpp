@@ -25,7 +25,8 @@ QStringList sourceFiles()
 {
     const QDir root(QStringLiteral(QUILLMARK_SOURCE_DIR));
     QStringList files;
-    QDirIterator it(root.path(), {QStringLiteral("*.qml"), QStringLiteral("*.cpp"), QStringLiteral("*.h")},
+    QDirIterator it(root.path(),
+                    {QStringLiteral("*.qml"), QStringLiteral("*.cpp"), QStringLiteral("*.h")},
                     QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString file = it.next();
@@ -42,7 +43,8 @@ QStringList sourceFiles()
 void TestImagePaths::namedImageLoads_data()
 {
     QTest::addColumn<QString>("path");
-    static const QRegularExpression imagePath(QStringLiteral("qrc(:/images/[^\"'\\s]+\\.(?:png|jpg|svg))"));
+    static const QRegularExpression imagePath(
+        QStringLiteral("qrc(:/images/[^\"'\\s]+\\.(?:png|jpg|svg))"));
     QSet<QString> seen;
     for (const QString& file : sourceFiles()) {
         QFile source(file);

@@ -98,6 +98,7 @@ Item {
 
         // While darkened or lightened the image is drawn through the effect instead.
         BrightnessContrast {
+            objectName: "pressFeedback"
             anchors.fill: image
             source: image
             brightness: look.brightness
