@@ -18,7 +18,7 @@ Flickable {
         width: page.width - 2 * margin.five
         spacing: margin.eight
 
-        Specimen {
+        Showcase {
             title: "XLabelButton"
 
             Row {
@@ -46,7 +46,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "XImageButton"
 
             Row {
@@ -85,7 +85,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "XImageLabelButton"
 
             XImageLabelButton {
@@ -96,7 +96,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "XSelectableLabelButton"
 
             Row {
@@ -114,7 +114,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "AcceptButton, CancelButton, DeleteButton"
 
             Row {
@@ -144,7 +144,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "NavigationButton"
 
             Row {
@@ -181,7 +181,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "XControlPanel (device, virtual device)"
 
             Column {

@@ -29,7 +29,7 @@ Flickable {
         width: page.width - 2 * margin.five
         spacing: margin.eight
 
-        Specimen {
+        Showcase {
             title: "XFoldingBox (shut, open, disabled)"
 
             Row {
@@ -74,7 +74,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "FoldingBoxNameRec (click to edit)"
 
             FoldingBoxNameRec {
@@ -85,7 +85,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "FoldingBoxShortDescriptionRec"
 
             FoldingBoxShortDescriptionRec {
@@ -94,7 +94,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "FoldingBoxFeatureImageRec"
 
             FoldingBoxFeatureImageRec {
@@ -107,7 +107,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "DrawerWindow"
 
             Item {
@@ -136,7 +136,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "FilterRectangle (click the grey area)"
 
             FilterRectangle {
@@ -155,7 +155,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "TabSlider (click an icon)"
 
             Item {
@@ -189,7 +189,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "BasicPluginView (a device view)"
 
             Rectangle {

@@ -19,7 +19,7 @@ Flickable {
         width: page.width - 2 * margin.five
         spacing: margin.eight
 
-        Specimen {
+        Showcase {
             title: "XLabel"
 
             XLabel {
@@ -30,7 +30,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "XImage"
 
             Row {
@@ -47,7 +47,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "SimpleHeader"
 
             SimpleHeader {
@@ -56,7 +56,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "XLiveLabel (waiting, with a value)"
 
             Column {
@@ -71,7 +71,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "XLoadingDots"
 
             XLoadingDots {
@@ -81,7 +81,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "XTimerSpinningWheel"
 
             XTimerSpinningWheel {
@@ -89,7 +89,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "XLoadingScreen (shown in place)"
 
             Item {
@@ -105,7 +105,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "XToolTip (shown in place)"
 
             Item {
@@ -124,7 +124,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "XMenu (shown in place)"
 
             Item {

@@ -12,7 +12,7 @@ Item {
                                             + "differs from the one on screen. Do you want to "
                                             + "load it?"
 
-    component Slot: Specimen {
+    component Slot: Showcase {
         default property alias popUp: place.data
 
         Item {

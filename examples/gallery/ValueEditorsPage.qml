@@ -18,7 +18,7 @@ Flickable {
         width: page.width - 2 * margin.five
         spacing: margin.eight
 
-        Specimen {
+        Showcase {
             title: "XSpinBox"
 
             Column {
@@ -60,7 +60,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "XTimeSpinBox (24 h, 12 h)"
 
             Row {
@@ -86,7 +86,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "XToggleButton"
 
             Column {
@@ -124,7 +124,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "XMultipleToggleButton"
 
             XMultipleToggleButton {
@@ -155,7 +155,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "XHorizontalMultipleToggleButton"
 
             XHorizontalMultipleToggleButton {
@@ -172,7 +172,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "XSlider with XSliderMiddleLine"
 
             XSlider {
@@ -183,7 +183,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "WindRose"
 
             WindRose {
@@ -198,7 +198,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "XSuperCheckBox (plain, vent command, badges)"
 
             Row {
@@ -228,7 +228,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "XComboBox"
 
             XComboBox {
@@ -249,7 +249,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "XTextField (maxValue 60)"
 
             XTextField {
@@ -262,7 +262,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "XLabeledCheckBox"
 
             XLabeledCheckBox {
@@ -272,7 +272,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "XLabeledTextField"
 
             XLabeledTextField {
@@ -282,7 +282,7 @@ Flickable {
             }
         }
 
-        Specimen {
+        Showcase {
             title: "XLabeledTextArea"
 
             XLabeledTextArea {

@@ -1,15 +1,15 @@
 .pragma library
 
-// Checks that `object` offers every property of `spec` (with its default where the spec gives
+// Checks that `object` offers every property of `contract` (with its default where it gives
 // one), every signal and every function: the names plug-in QML relies on.
-//   spec.properties: name -> undefined (present only), a number, string, boolean, array,
+//   contract.properties: name -> undefined (present only), a number, string, boolean, array,
 //                    or {color: "..."} for a colour
-function verify(test, object, spec) {
-    for (const name in spec.properties) {
-        test.verify(name in object, spec.tag + " lacks property " + name)
-        const expected = spec.properties[name]
+function verify(test, object, contract) {
+    for (const name in contract.properties) {
+        test.verify(name in object, contract.tag + " lacks property " + name)
+        const expected = contract.properties[name]
         const actual = object[name]
-        const what = (spec.name || spec.tag) + "." + name
+        const what = (contract.name || contract.tag) + "." + name
         if (expected === undefined)
             continue
         if (typeof expected === "number")
@@ -24,16 +24,16 @@ function verify(test, object, spec) {
             test.compare(actual, expected, what)
     }
     // Only a signal makes a spy valid: methods would pass a test for a callable.
-    for (const name of spec.signals || []) {
-        test.verify(typeof object[name] === "function", spec.tag + " lacks signal " + name)
+    for (const name of contract.signals || []) {
+        test.verify(typeof object[name] === "function", contract.tag + " lacks signal " + name)
         const spy = Qt.createQmlObject("import QtTest\nSignalSpy {}", test, "contractSpy")
         spy.signalName = name
         spy.target = object
-        test.verify(spy.valid, spec.tag + "." + name + " is not a signal")
+        test.verify(spy.valid, contract.tag + "." + name + " is not a signal")
         spy.destroy()
     }
-    for (const name of spec.functions || [])
-        test.verify(typeof object[name] === "function", spec.tag + " lacks function " + name)
+    for (const name of contract.functions || [])
+        test.verify(typeof object[name] === "function", contract.tag + " lacks function " + name)
 }
 
 const components = {}
