@@ -1,21 +1,27 @@
 #include "contextproperties.h"
 
-#include "globals.h"
+#include "colors.h"
+#include "messagefilterproxymodel.h"
+#include "metadata.h"
 #include "productmanager.h"
+#include "theme.h"
 
 #include <QQmlContext>
+#include <QQmlPropertyMap>
 
 namespace ContextProperties {
 
 void publish(QQmlContext* context, const Values& values)
 {
-    context->setContextProperty(QStringLiteral("buildnumber"), Globals::BUILD_NUMBER);
-    context->setContextProperty(QStringLiteral("builddate"), Globals::BUILD_DATE);
-    context->setContextProperty(QStringLiteral("versionnumber"), Globals::VERSION_NUMBER);
-    context->setContextProperty(QStringLiteral("appName"), Globals::DISPLAY_NAME);
-    context->setContextProperty(QStringLiteral("copyright"), Globals::COPYRIGHT);
-    context->setContextProperty(QStringLiteral("companyfullname"), Globals::COMPANY_FULL_NAME);
+    context->setContextProperty(QStringLiteral("messageModel"), values.messageModel);
+    Metadata::publish(context);
+    context->setContextProperty(QStringLiteral("sizes"), values.theme->sizes());
+    context->setContextProperty(QStringLiteral("fonts"), values.theme->fonts());
+    context->setContextProperty(QStringLiteral("margin"), values.theme->margin());
+    context->setContextProperty(QStringLiteral("radii"), values.theme->radii());
+    context->setContextProperty(QStringLiteral("animDuration"), values.theme->animDuration());
     context->setContextProperty(QStringLiteral("plugin"), QVariant::fromValue<QObject*>(nullptr));
+    context->setContextProperty(QStringLiteral("globalColors"), values.globalColors);
     context->setContextProperty(QStringLiteral("productManager"), values.productManager);
     context->setContextProperty(QStringLiteral("releaseState"),
                                 static_cast<int>(values.productManager->currentReleaseState()));

@@ -1,12 +1,18 @@
 #pragma once
 
+class Colors;
+class MessageFilterProxyModel;
 class ProductManager;
 class QQmlContext;
+class Theme;
 
 namespace ContextProperties {
 
 struct Values
 {
+    MessageFilterProxyModel* messageModel = nullptr;
+    Theme* theme = nullptr;
+    Colors* globalColors = nullptr;
     ProductManager* productManager = nullptr;
     bool showTooltips = true;
     bool showUpdateHint = true;

@@ -1,10 +1,15 @@
+#include "colors.h"
 #include "contextproperties.h"
 #include "globals.h"
 #include "kelvosplashscreen.h"
 #include "managerconnections.h"
+#include "messagefilterproxymodel.h"
+#include "messagelistmodel.h"
 #include "pendingdeletions.h"
 #include "productmanager.h"
 #include "startup.h"
+#include "statuslogwriter.h"
+#include "theme.h"
 #include "typeregistration.h"
 
 #include <QApplication>
@@ -18,6 +23,23 @@
 #include <QWidget>
 
 Q_LOGGING_CATEGORY(lcStartup, "quillmark.startup")
+
+namespace {
+
+// The status lines, the filter the screens see them through and the status log of this
+// session, kept by `owner` until the application controller takes them over.
+MessageFilterProxyModel* createMessageModels(QObject* owner)
+{
+    new StatusLogWriter(StatusLogWriter::FILE_NAME, owner);
+    auto* messageListModel = new MessageListModel(owner);
+    auto* messageModel = new MessageFilterProxyModel(owner);
+    messageModel->setSourceModel(messageListModel);
+    QObject::connect(messageListModel, &MessageListModel::dataUpdated, messageModel,
+                     &MessageFilterProxyModel::dataUpdated, Qt::UniqueConnection);
+    return messageModel;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -54,9 +76,13 @@ int main(int argc, char* argv[])
     splashScreen->showNextStep();
     engine.addImportPath(QStringLiteral("qrc:/"));
 
+    MessageFilterProxyModel* messageModel = createMessageModels(&application);
+
     QSettings themeSettings(Globals::ORGANISATION_NAME, Globals::APPLICATION_NAME);
+    auto* theme = new Theme(&application); // outlives the engine's windows
+    auto* globalColors = new Colors(themeSettings.value(Globals::THEME_KEY, false).toBool());
     ContextProperties::publish(rootContext,
-                               {productManager,
+                               {messageModel, theme, globalColors, productManager,
                                 themeSettings.value(Globals::SHOW_TOOLTIPS_KEY, true).toBool(),
                                 showUpdateHint});
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "metadata.h"
+
 #include <QString>
 
 // Process-wide constants and the few process-wide values that the command line may change.
@@ -8,10 +10,10 @@ namespace Globals {
 inline const QString ORGANISATION_NAME = QStringLiteral("brennhof");
 inline const QString ORGANISATION_DOMAIN = QStringLiteral("brennhof.de");
 inline const QString APPLICATION_NAME = QStringLiteral("Kelvo");
-inline const QString DISPLAY_NAME = QStringLiteral("Quillmark");
+inline const QString DISPLAY_NAME = Metadata::DISPLAY_NAME;
 inline const QString PRODUCT_ABBREVIATION = QStringLiteral("QMK");
-inline const QString COMPANY_FULL_NAME = QStringLiteral("Brennhof Gebäudeautomation GmbH");
-inline const QString COPYRIGHT = QStringLiteral("© 2024 Brennhof Gebäudeautomation GmbH");
+inline const QString COMPANY_FULL_NAME = Metadata::COMPANY_FULL_NAME;
+inline const QString COPYRIGHT = Metadata::COPYRIGHT;
 
 inline const QString FIRMWARE_INFO_PATH = QStringLiteral("/firmwares/firmware.info");
 inline const QString ASSEMBLY_INSTRUCTIONS_INFO_PATH =
@@ -25,9 +27,9 @@ inline const QString TCP_KEY = QStringLiteral("TCP");
 inline const QString UPDATE_HINT_GROUP = QStringLiteral("showUpdateHint");
 inline const QString PLUGIN_TO_DELETE_GROUP = QStringLiteral("pluginToDelete");
 
-inline const QString VERSION_NUMBER = QStringLiteral("2.1.0");
-inline const QString BUILD_NUMBER = QStringLiteral("39");
-inline const QString BUILD_DATE = QStringLiteral("05.02.2024");
+inline const QString VERSION_NUMBER = Metadata::VERSION_NUMBER;
+inline const QString BUILD_NUMBER = Metadata::BUILD_NUMBER;
+inline const QString BUILD_DATE = Metadata::BUILD_DATE;
 
 // The shell's own application id (translations, self-update, terms of use).
 inline constexpr int KELVO_APP_ID = 6;
