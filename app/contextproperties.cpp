@@ -3,6 +3,8 @@
 #include "colors.h"
 #include "messagefilterproxymodel.h"
 #include "metadata.h"
+#include "bundlemanager.h"
+#include "globals.h"
 #include "productmanager.h"
 #include "theme.h"
 
@@ -22,6 +24,7 @@ void publish(QQmlContext* context, const Values& values)
     context->setContextProperty(QStringLiteral("animDuration"), values.theme->animDuration());
     context->setContextProperty(QStringLiteral("plugin"), QVariant::fromValue<QObject*>(nullptr));
     context->setContextProperty(QStringLiteral("globalColors"), values.globalColors);
+    context->setContextProperty(QStringLiteral("bundleManager"), values.bundleManager);
     context->setContextProperty(QStringLiteral("productManager"), values.productManager);
     context->setContextProperty(QStringLiteral("releaseState"),
                                 static_cast<int>(values.productManager->currentReleaseState()));

@@ -2,6 +2,7 @@
 
 class Colors;
 class MessageFilterProxyModel;
+class BundleManager;
 class ProductManager;
 class QQmlContext;
 class Theme;
@@ -14,6 +15,7 @@ struct Values
     Theme* theme = nullptr;
     Colors* globalColors = nullptr;
     ProductManager* productManager = nullptr;
+    BundleManager* bundleManager = nullptr;
     bool showTooltips = true;
     bool showUpdateHint = true;
 };

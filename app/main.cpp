@@ -1,3 +1,4 @@
+#include "bundlemanager.h"
 #include "colors.h"
 #include "contextproperties.h"
 #include "globals.h"
@@ -73,6 +74,7 @@ int main(int argc, char* argv[])
     ProductManager* productManager = ProductManager::instance();
     productManager->setCurrentReleaseState(options.releaseChannel);
     ManagerConnections::connectFailureSignals(productManager);
+    ManagerConnections::connectFailureSignals(BundleManager::instance());
     splashScreen->showNextStep();
     engine.addImportPath(QStringLiteral("qrc:/"));
 
@@ -83,6 +85,7 @@ int main(int argc, char* argv[])
     auto* globalColors = new Colors(themeSettings.value(Globals::THEME_KEY, false).toBool());
     ContextProperties::publish(rootContext,
                                {messageModel, theme, globalColors, productManager,
+                                BundleManager::instance(),
                                 themeSettings.value(Globals::SHOW_TOOLTIPS_KEY, true).toBool(),
                                 showUpdateHint});
 
@@ -95,6 +98,7 @@ int main(int argc, char* argv[])
         else
             qCInfo(lcStartup, "main window loaded after %lld ms", sinceStart.elapsed());
         productManager->loadPlugins(false);
+        BundleManager::instance()->checkForUpdates();
         splashScreen->showNextStep();
         splashScreen->closeSplash(&hiddenMainWindow);
         hiddenMainWindow.close();

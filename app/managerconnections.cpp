@@ -1,5 +1,6 @@
 #include "managerconnections.h"
 
+#include "bundlemanager.h"
 #include "productmanager.h"
 
 #include <QLoggingCategory>
@@ -15,6 +16,16 @@ void connectFailureSignals(ProductManager* productManager)
     QObject::connect(productManager, &ProductManager::errorOccured, productManager,
                      [](int appId, ProductManager::ErrorType error) {
                          qCWarning(lcManagers) << "unusable reply for plug-in" << appId << error;
+                     });
+}
+
+void connectFailureSignals(BundleManager* bundleManager)
+{
+    QObject::connect(bundleManager, &BundleManager::downloadFailed, bundleManager,
+                     [](const QString& errorString) { qCWarning(lcManagers) << errorString; });
+    QObject::connect(bundleManager, &BundleManager::errorOccured, bundleManager,
+                     [](int appId, BundleManager::UpdateErrors error) {
+                         qCWarning(lcManagers) << "self-update of" << appId << "failed:" << error;
                      });
 }
 

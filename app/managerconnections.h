@@ -1,5 +1,6 @@
 #pragma once
 
+class BundleManager;
 class ProductManager;
 
 // The managers' failure and status signals. Until the application controller takes them
@@ -7,5 +8,6 @@ class ProductManager;
 namespace ManagerConnections {
 
 void connectFailureSignals(ProductManager* productManager);
+void connectFailureSignals(BundleManager* bundleManager);
 
 } // namespace ManagerConnections

@@ -1,5 +1,6 @@
 #include "typeregistration.h"
 
+#include "bundlemanager.h"
 #include "message.h"
 #include "product.h"
 #include "productmanager.h"
@@ -17,6 +18,10 @@ void registerTypes()
     qRegisterMetaType<XEvents::MessageActionTypes>("XEvents::MessageActionTypes");
     qRegisterMetaType<XEvents::UiStatus>("XEvents::UiStatus");
     qmlRegisterType<XEvents>("XEvents", 1, 0, "Events");
+
+    qRegisterMetaType<BundleManager::UpdateErrors>("UpdateErrors");
+    qmlRegisterUncreatableType<BundleManager>("UpdateErrors", 1, 0, "UpdateErrors",
+                                              QStringLiteral("UpdateErrors only holds values"));
 
     qRegisterMetaType<ProductManager::ErrorType>("ErrorType");
     qmlRegisterUncreatableType<ProductManager>("ErrorType", 1, 0, "ErrorType",
