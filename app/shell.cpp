@@ -32,11 +32,12 @@ Shell::Shell(const QStringList& arguments)
 
     QSettings settings(Globals::ORGANISATION_NAME, Globals::APPLICATION_NAME);
     const Startup::StartOptions options = Startup::parseCommandLine(arguments, settings);
+    // The names decide where the data folder lies, which the sweep keeps to.
+    Startup::applyOptions(options);
     PendingDeletions::sweep();
     const bool showUpdateHint = options.skipUpdateHint
                                     ? options.updateHintWanted
                                     : Startup::readUpdateHint(options.updateHintWanted);
-    Startup::applyOptions(options);
 
     m_translator = new Translator(&m_engine, rootContext);
     m_engine.retranslate();

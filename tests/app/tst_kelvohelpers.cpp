@@ -19,17 +19,6 @@ QString readFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-// The unlock code that support would read out for `customerCode`.
-QString unlockCodeFor(const QString& customerCode)
-{
-    const QStringList lines = readFile(QStringLiteral(TEST_UNLOCK_TABLE)).split('\n');
-    for (const QString& line : lines) {
-        if (line.startsWith(customerCode + QLatin1Char(' ')))
-            return line.section(QLatin1Char(' '), 1);
-    }
-    return QString();
-}
-
 } // namespace
 
 // The controller's helpers: licence texts, help pages, assembly instructions and the
@@ -46,7 +35,6 @@ private slots:
     void helpSitePathByLanguage();
     void assemblyInstructionChoice_data();
     void assemblyInstructionChoice();
-    void codeOfTheTestTableUnlocks();
     void malformedCodeResources_data();
     void malformedCodeResources();
     void shippedCodeResourceIsWellFormed();
@@ -178,21 +166,6 @@ void TestKelvoHelpers::assemblyInstructionChoice()
     QCOMPARE(choice.folder, folder);
     QCOMPARE(choice.fileName, QFileInfo(chosen).fileName());
     QCOMPARE(choice.path, folder + chosen);
-}
-
-void TestKelvoHelpers::codeOfTheTestTableUnlocks()
-{
-    const std::optional<PasswordCodes::Code> code = PasswordCodes::draw();
-    QVERIFY(code);
-    QCOMPARE(code->tag, QStringLiteral("TST"));
-    const QString unlockCode = unlockCodeFor(code->customerCode);
-    QCOMPARE(unlockCode.size(), 10);
-
-    QVERIFY(PasswordCodes::matches(code->customerCode, code->expectedDigest, unlockCode));
-    QVERIFY(
-        !PasswordCodes::matches(code->customerCode, code->expectedDigest, unlockCode.toLower()));
-    QVERIFY(!PasswordCodes::matches(code->customerCode, code->expectedDigest, unlockCode + ' '));
-    QVERIFY(!PasswordCodes::matches(QString(), QString(), QString()));
 }
 
 void TestKelvoHelpers::malformedCodeResources_data()

@@ -181,8 +181,12 @@ void TestAppearance::startupPublishesToQml()
     messages.addMessage(QStringLiteral("Download failed"), Message::ERROR);
     Theme theme;
     Colors globalColors(true);
-    ContextProperties::publish(engine.rootContext(), {&messageModel, &theme, &globalColors,
-                                                      ProductManager::instance(), true, true});
+    // The controller publishes the message model and registers MessageFlags.
+    engine.rootContext()->setContextProperty(QStringLiteral("messageModel"), &messageModel);
+    qmlRegisterType<Message>("MessageFlags", 1, 0, "MessageFlags");
+    ContextProperties::publish(engine.rootContext(),
+                               {&theme, nullptr, nullptr, &globalColors, nullptr,
+                                ProductManager::instance(), true, true});
 
     QQmlComponent component(&engine);
     component.setData(R"(

@@ -1,5 +1,4 @@
 #include "bundlemanager.h"
-#include "contextproperties.h"
 #include "productmanager.h"
 #include "testenvironment.h"
 #include "testhttpserver.h"
@@ -406,7 +405,8 @@ void TestBundleManager::screensReachTheManager()
     QCOMPARE(QMetaType::fromName("UpdateErrors"),
              QMetaType::fromType<BundleManager::UpdateErrors>());
     QQmlEngine engine;
-    ContextProperties::publish(engine.rootContext(), {ProductManager::instance(), m_manager});
+    // As start-up publishes it; every context property of the start-up is checked in tst_shell.
+    engine.rootContext()->setContextProperty(QStringLiteral("bundleManager"), m_manager);
     QQmlComponent component(&engine);
     component.setData(
         "import QtQml 2.15\nimport UpdateErrors 1.0\n"
