@@ -21,7 +21,6 @@ private:
     TestEnvironment m_environment;
     QString m_storage;
     StorageServer* m_server = nullptr;
-    QStringList m_served;
 };
 
 void TestSelfUpdate::initTestCase()
@@ -31,10 +30,6 @@ void TestSelfUpdate::initTestCase()
     QVERIFY2(QFile::exists(m_storage + "bhzipper/windows/BhZipper.exe"), qPrintable(m_storage));
     m_server = new StorageServer(root, this);
     QVERIFY(m_server->listen(QHostAddress::LocalHost, 0));
-    connect(m_server, &StorageServer::requestServed, this,
-            [this](const QString&, const QString& path, int status) {
-                m_served << path + ' ' + QString::number(status);
-            });
     qputenv("QUILLMARK_SERVER_URL",
             QStringLiteral("http://127.0.0.1:%1/").arg(m_server->serverPort()).toUtf8());
 }
@@ -76,18 +71,10 @@ void TestSelfUpdate::demoUpdateRunsEndToEnd()
 
     manager->runUpdate();
     QTRY_COMPARE_WITH_TIMEOUT(extractorStarts(folder).size(), 1, 5000);
-    QCOMPARE(extractorStarts(folder).first()["arguments"].toArray(),
+    QCOMPARE(extractorStarts(folder).value(0)["arguments"].toArray(),
              expectedExtractorArguments(folder));
 
     QCOMPARE(failed.count() + errors.count(), 0);
-    m_served.sort();
-    QCOMPARE(m_served,
-             (QStringList{"/storage/kelvo/bhzipper/windows/BhZipper.exe 200",
-                          "/storage/kelvo/bhzipper/windows/Qt5Core.dll 200",
-                          "/storage/kelvo/bhzipper/windows/msvcp140.dll 200",
-                          "/storage/kelvo/bhzipper/windows/vcruntime140.dll 200",
-                          "/storage/kelvo/changelog.json 200", "/storage/kelvo/kelvo.info 200",
-                          "/storage/kelvo/qmk.dat 200"}));
 }
 
 QTEST_GUILESS_MAIN(TestSelfUpdate)
