@@ -377,6 +377,12 @@ void TestKelvo::settingsOperations()
     m_kelvo->setDarkMode(true);
     QCOMPARE(m_kelvo->getDarkMode(), true);
 
+    // Without translation files German and English are offered, in a new model at each read.
+    auto* languages = qobject_cast<QAbstractItemModel*>(m_kelvo->languageListModel());
+    QVERIFY(languages && languages != m_kelvo->languageListModel());
+    QCOMPARE(languages->rowCount(), 2);
+    QCOMPARE(languages->index(1, 0).data(Qt::UserRole + 4), "en");
+
     QCOMPARE(Startup::readUpdateHint(true), true);
     m_kelvo->changeVisibilityOfUpdateHint();
     QCOMPARE(shellSettings().value(QStringLiteral("showUpdateHint/2_1_0")), false);

@@ -52,7 +52,11 @@ void TestShell::everyContextPropertyIsPublished()
     });
     // A name that is not published fails the binding with a ReferenceError.
     QQmlComponent component(&m_shell->engine());
-    component.setData("import QtQml\nQtObject { property var values: [messageModel, buildnumber,"
+    component.setData("import QtQml\nimport KelvoStringKeys 1.0\nimport CommonStringKeys 1.0\n"
+                      "QtObject { property string texts: kelvo.getTranslation("
+                      "KelvoStringKeys.INFO_MSG_QUIT_APPLICATION) + '|' + "
+                      "kelvo.getCommonTranslation(CommonStringKeys.BTN_FACTORY_RESET)\n"
+                      " property var values: [messageModel, buildnumber,"
                       " builddate, versionnumber, appName, copyright, companyfullname, sizes,"
                       " fonts, margin, radii, animDuration, kelvo, plugin, translator,"
                       " globalColors, bundleManager, productManager, releaseState,"
@@ -67,6 +71,11 @@ void TestShell::everyContextPropertyIsPublished()
     QCOMPARE(values.at(13).value<QObject*>(), nullptr);
     QCOMPARE(values.at(18).toInt(), 0);
     QCOMPARE(values.at(3).toString(), QStringLiteral("2.1.0"));
+    // The screens name the keys of both string tables.
+    QCOMPARE(object->property("texts").toString(),
+             m_shell->kelvo()->getTranslation(KelvoStrings::INFO_MSG_QUIT_APPLICATION) + '|' +
+                 m_shell->kelvo()->getCommonTranslation(CommonStrings::BTN_FACTORY_RESET));
+    QVERIFY(!object->property("texts").toString().startsWith('|'));
 }
 
 void TestShell::controllerDrivesTheManagers()
