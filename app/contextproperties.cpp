@@ -2,10 +2,11 @@
 
 #include "bundlemanager.h"
 #include "colors.h"
-#include "messagefilterproxymodel.h"
+#include "kelvo.h"
 #include "metadata.h"
 #include "productmanager.h"
 #include "theme.h"
+#include "translator.h"
 
 #include <QQmlContext>
 #include <QQmlPropertyMap>
@@ -14,14 +15,15 @@ namespace ContextProperties {
 
 void publish(QQmlContext* context, const Values& values)
 {
-    context->setContextProperty(QStringLiteral("messageModel"), values.messageModel);
     Metadata::publish(context);
     context->setContextProperty(QStringLiteral("sizes"), values.theme->sizes());
     context->setContextProperty(QStringLiteral("fonts"), values.theme->fonts());
     context->setContextProperty(QStringLiteral("margin"), values.theme->margin());
     context->setContextProperty(QStringLiteral("radii"), values.theme->radii());
     context->setContextProperty(QStringLiteral("animDuration"), values.theme->animDuration());
+    context->setContextProperty(QStringLiteral("kelvo"), values.kelvo);
     context->setContextProperty(QStringLiteral("plugin"), QVariant::fromValue<QObject*>(nullptr));
+    context->setContextProperty(QStringLiteral("translator"), values.translator);
     context->setContextProperty(QStringLiteral("globalColors"), values.globalColors);
     context->setContextProperty(QStringLiteral("bundleManager"), values.bundleManager);
     context->setContextProperty(QStringLiteral("productManager"), values.productManager);

@@ -2,25 +2,28 @@
 
 class BundleManager;
 class Colors;
-class MessageFilterProxyModel;
+class Kelvo;
 class ProductManager;
 class QQmlContext;
 class Theme;
+class Translator;
 
 namespace ContextProperties {
 
 struct Values
 {
-    MessageFilterProxyModel* messageModel = nullptr;
     Theme* theme = nullptr;
+    Kelvo* kelvo = nullptr;
+    Translator* translator = nullptr;
     Colors* globalColors = nullptr;
-    ProductManager* productManager = nullptr;
     BundleManager* bundleManager = nullptr;
+    ProductManager* productManager = nullptr;
     bool showTooltips = true;
     bool showUpdateHint = true;
 };
 
-// Publishes the shell's constants and managers to the screens.
+// Publishes the shell's constants and managers to the screens, in the order the screens
+// were written against. The controller publishes `messageModel` before.
 void publish(QQmlContext* context, const Values& values);
 
 } // namespace ContextProperties

@@ -1,32 +1,27 @@
 #include "managerconnections.h"
 
 #include "bundlemanager.h"
+#include "kelvo.h"
 #include "productmanager.h"
-
-#include <QLoggingCategory>
-
-Q_LOGGING_CATEGORY(lcManagers, "quillmark.managers")
+#include "translator.h"
 
 namespace ManagerConnections {
 
-void connectFailureSignals(ProductManager* productManager)
+void connectToController(Kelvo* kelvo, ProductManager* productManager, BundleManager* bundleManager,
+                         Translator* translator)
 {
-    QObject::connect(productManager, &ProductManager::downloadFailed, productManager,
-                     [](const QString& errorString) { qCWarning(lcManagers) << errorString; });
-    QObject::connect(productManager, &ProductManager::errorOccured, productManager,
-                     [](int appId, ProductManager::ErrorType error) {
-                         qCWarning(lcManagers) << "unusable reply for plug-in" << appId << error;
-                     });
-}
-
-void connectFailureSignals(BundleManager* bundleManager)
-{
-    QObject::connect(bundleManager, &BundleManager::downloadFailed, bundleManager,
-                     [](const QString& errorString) { qCWarning(lcManagers) << errorString; });
-    QObject::connect(bundleManager, &BundleManager::errorOccured, bundleManager,
-                     [](int appId, BundleManager::UpdateErrors error) {
-                         qCWarning(lcManagers) << "self-update of" << appId << "failed:" << error;
-                     });
+    QObject::connect(bundleManager, &BundleManager::updateStatus, kelvo,
+                     &Kelvo::statusUpdateReceived, Qt::UniqueConnection);
+    QObject::connect(bundleManager, &BundleManager::kelvoDetailsReceived, kelvo,
+                     &Kelvo::receiveKelvoDetails, Qt::UniqueConnection);
+    QObject::connect(bundleManager, &BundleManager::downloadFailed, kelvo,
+                     &Kelvo::downloadFailureOccured, Qt::UniqueConnection);
+    QObject::connect(productManager, &ProductManager::downloadFinished, kelvo,
+                     &Kelvo::showSplashScreen, Qt::UniqueConnection);
+    QObject::connect(productManager, &ProductManager::downloadFailed, kelvo,
+                     &Kelvo::downloadFailureOccured, Qt::UniqueConnection);
+    QObject::connect(translator, &Translator::downloadFailed, kelvo, &Kelvo::downloadFailureOccured,
+                     Qt::UniqueConnection);
 }
 
 } // namespace ManagerConnections

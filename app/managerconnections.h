@@ -1,13 +1,15 @@
 #pragma once
 
 class BundleManager;
+class Kelvo;
 class ProductManager;
+class Translator;
 
-// The managers' failure and status signals. Until the application controller takes them
-// into the status log, they are written to the diagnostic output.
+// The managers' status, failure and progress signals reach the controller, which writes them
+// to the status log and hides the loading overlay.
 namespace ManagerConnections {
 
-void connectFailureSignals(ProductManager* productManager);
-void connectFailureSignals(BundleManager* bundleManager);
+void connectToController(Kelvo* kelvo, ProductManager* productManager, BundleManager* bundleManager,
+                         Translator* translator);
 
 } // namespace ManagerConnections

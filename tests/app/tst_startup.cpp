@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -159,41 +158,60 @@ void TestStartup::updateHint()
 
 void TestStartup::sweep_data()
 {
+    QTest::addColumn<QString>("path"); // below the data folder unless absolute
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("pathRemains");
     QTest::addColumn<bool>("entryRemains");
 
-    QTest::newRow("missing file's entry is dropped") << "missing" << false << false;
-    QTest::newRow("undeletable file stays") << "undeletable" << true << true;
-    QTest::newRow("empty value stays") << "empty" << false << true;
+    const QString library = QStringLiteral("libs/demo.dll");
+    QTest::newRow("missing file's entry is dropped") << library << "missing" << false << false;
+    QTest::newRow("undeletable file stays") << library << "undeletable" << true << true;
+    QTest::newRow("empty value stays") << QString() << "empty" << false << true;
+    QTest::newRow("file outside the data folder is kept") << "%root%/documents/thesis.odt"
+                                                          << "file" << true << false;
+    QTest::newRow("data folder file outside libs is kept") << "plugins.info"
+                                                           << "file" << true << false;
+    QTest::newRow("climbing out of libs is refused") << "libs/../plugins.info"
+                                                     << "file" << true << false;
+    QTest::newRow("relative path is refused") << "relative/demo.dll"
+                                              << "file" << true << false;
 }
 
 void TestStartup::sweep()
 {
+    QFETCH(QString, path);
     QFETCH(QString, kind);
     QFETCH(bool, pathRemains);
     QFETCH(bool, entryRemains);
 
-    QTemporaryDir folder(m_environment.root() + QStringLiteral("/sweepXXXXXX"));
-    QString path = folder.filePath(QStringLiteral("demo_release_1_0_0.dll"));
-    if (kind == QLatin1String("empty"))
-        path.clear();
-    else if (kind == QLatin1String("undeletable")) // a folder is never removed as a file
-        QVERIFY(QDir().mkpath(path));
-    const QString otherPath = folder.filePath(QStringLiteral("other_release_2_0_0.dll"));
+    const QDir data(Globals::appDataPath());
+    QString stored = path;
+    if (path.startsWith(QLatin1String("%root%")))
+        stored = path.replace(QLatin1String("%root%"), m_environment.root());
+    else if (!path.isEmpty() && !path.startsWith(QLatin1String("relative")))
+        stored = data.filePath(path);
+    QVERIFY(QDir().mkpath(data.filePath(QStringLiteral("libs"))));
+    if (kind == QLatin1String("undeletable")) // a folder is never removed as a file
+        QVERIFY(QDir().mkpath(stored));
+    else if (kind == QLatin1String("file"))
+        QVERIFY(QDir().mkpath(QFileInfo(stored).absolutePath()) && createFile(stored));
+    const QString otherPath = data.filePath(QStringLiteral("libs/other_beta.dll"));
     QVERIFY(createFile(otherPath));
-    const QString entry = QStringLiteral("pluginToDelete/demo_release_1_0_0.dll");
-    const QString otherEntry = QStringLiteral("pluginToDelete/other_release_2_0_0.dll");
-    shellSettings().setValue(entry, path);
+    const QString entry = QStringLiteral("pluginToDelete/demo.dll");
+    const QString otherEntry = QStringLiteral("pluginToDelete/other_beta.dll");
+    shellSettings().setValue(entry, stored);
     shellSettings().setValue(otherEntry, otherPath);
 
+    if (kind == QLatin1String("file"))
+        QTest::ignoreMessage(
+            QtWarningMsg, QRegularExpression(QStringLiteral("not a library of this application")));
     PendingDeletions::sweep();
 
-    QCOMPARE(!path.isEmpty() && QFileInfo::exists(path), pathRemains);
+    QCOMPARE(!stored.isEmpty() && QFileInfo::exists(stored), pathRemains);
     QCOMPARE(shellSettings().contains(entry), entryRemains);
     if (entryRemains)
-        QCOMPARE(shellSettings().value(entry).toString(), path);
-    // An existing file is removed with its entry, whatever the other entry's outcome.
+        QCOMPARE(shellSettings().value(entry).toString(), stored);
+    // A library in the libs folder is removed with its entry, whatever the other outcome.
     QVERIFY(!QFileInfo::exists(otherPath));
     QVERIFY(!shellSettings().contains(otherEntry));
 }

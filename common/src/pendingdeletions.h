@@ -16,7 +16,8 @@ void cancel(const QString& libraryFileName);
 
 // Removes every recorded file that exists and can be removed, and forgets its record.
 // A record whose file no longer exists is forgotten too; one whose file cannot be removed
-// stays for the next sweep.
+// stays for the next sweep. A record naming anything outside the libraries folder is
+// forgotten with a diagnostic line and its file is left alone.
 void sweep();
 
 } // namespace PendingDeletions
