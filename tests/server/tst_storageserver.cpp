@@ -240,7 +240,8 @@ void TestStorageServer::listsPluginNamesOfOtherRoots()
 {
     for (const auto& [root, names] :
          {std::pair{m_dir.filePath(QStringLiteral("outside")), QByteArray("[]")},
-          {buildPath(QStringLiteral("/demo-storage")), QByteArray(R"(["kastorplus"])")}}) {
+          {buildPath(QStringLiteral("/demo-storage")),
+           QByteArray(R"(["kastorplus","pelion","ventus"])")}}) {
         StorageServer server(root);
         QVERIFY(server.listen(QHostAddress::LocalHost, 0));
         const std::optional<Response> response = fetch(server.serverPort(), "/getPluginNames.php");
