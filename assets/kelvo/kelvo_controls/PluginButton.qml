@@ -314,7 +314,8 @@ Rectangle {
         }
     }
 
-    Image {
+    // The light disc keeps the blue update icon legible on the dark button colour.
+    Rectangle {
         id: statusImage
 
         objectName: "statusIcon"
@@ -323,9 +324,19 @@ Rectangle {
         width: sizes.clickableSize
         height: sizes.clickableSize
         visible: root.statusIcon !== ""
-        source: root.statusIcon
-        fillMode: Image.PreserveAspectFit
-        sourceSize.height: sizes.clickableSize
+        radius: width / 2
+        color: root.pluginButtonState === InstallationState.INSTALLED_UPDATEABLE
+               ? globalColors.CONTENT_BACKGROUND_COLOR : globalColors.TRANSPARENT
+        border.width: margin.one
+        border.color: root.color
+
+        Image {
+            anchors.fill: parent
+            anchors.margins: margin.two
+            source: root.statusIcon
+            fillMode: Image.PreserveAspectFit
+            sourceSize.height: sizes.clickableSize
+        }
     }
 
     MouseArea {

@@ -27,6 +27,17 @@ FilterRectangle {
         }
     }
 
+    // Beside the panel, not a layer of it: without effects only the shadow is missing.
+    DropShadow {
+        anchors.fill: panel
+        source: panel
+        verticalOffset: 5
+        radius: 4
+        samples: 9
+        color: Qt.rgba(0, 0, 0, 0.3)
+        transparentBorder: true
+    }
+
     Rectangle {
         id: panel
 
@@ -35,14 +46,6 @@ FilterRectangle {
         width: sizes.eventGroupWidth + margin.six
         height: 7 * sizes.clickableSize + margin.four
         color: globalColors.STATUSBOX
-        layer.enabled: true
-        layer.effect: DropShadow {
-            verticalOffset: 5
-            radius: 4
-            samples: 9
-            color: Qt.rgba(0, 0, 0, 0.3)
-            transparentBorder: true
-        }
 
         XLabel {
             id: versionLabel

@@ -30,6 +30,18 @@ FilterRectangle {
     objectName: "vireoStartOptions"
     color: globalColors.MEDIUMLIGHTGREY
 
+    // Beside the panel, not a layer of it: without effects only the shadow is missing.
+    DropShadow {
+        anchors.fill: panel
+        source: panel
+        visible: panel.visible
+        verticalOffset: 5
+        radius: 4
+        samples: 9
+        color: Qt.rgba(0, 0, 0, 0.3)
+        transparentBorder: true
+    }
+
     Rectangle {
         id: panel
 
@@ -42,14 +54,6 @@ FilterRectangle {
         width: sizes.eventGroupWidth + margin.six
         height: root.listContentHeight() + sizes.clickableSize
         color: globalColors.CONTENT_BACKGROUND_COLOR
-        layer.enabled: true
-        layer.effect: DropShadow {
-            verticalOffset: 5
-            radius: 4
-            samples: 9
-            color: Qt.rgba(0, 0, 0, 0.3)
-            transparentBorder: true
-        }
 
         Text {
             id: title
