@@ -9,7 +9,7 @@
 // "<plug-in>_<code>.qm" for a plug-in.
 namespace TranslationFiles {
 
-// The application data folder + "/translations/"; created when a file is saved.
+// The application data folder + "/translations/".
 QString folder();
 
 // The language code of a translation file name: the part after the last "_", without the
@@ -24,8 +24,9 @@ QStringList filesOnDisk();
 // Whether a server reply stands for a file that the server does not have.
 bool isMissingFileReply(const QByteArray& reply);
 
-// Replaces the stored file `fileName` with `content` as a whole. Returns an empty text on
-// success, otherwise a description; the previous file is then left as it was.
-QString save(const QString& fileName, const QByteArray& content);
+// Replaces the file `fileName` in the existing `folder` (ending in "/") with `content` as a
+// whole, atomically. Returns an empty text on success, otherwise a description; the previous
+// file is then left as it was.
+QString save(const QString& folder, const QString& fileName, const QByteArray& content);
 
 } // namespace TranslationFiles

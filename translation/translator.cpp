@@ -6,6 +6,7 @@
 #include "translationfiles.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QLocale>
@@ -317,6 +318,8 @@ void Translator::receiveTranslationFilePaths(const QJsonDocument& document)
     }
     // Each download counts its own replies, so a later one cannot miss its end.
     m_receivedFiles = 0;
+    m_downloadFolder = TranslationFiles::folder();
+    QDir().mkpath(m_downloadFolder);
     auto* handler = new HttpRequestHandler(urls);
     connect(handler, &HttpRequestHandler::batchReplyFinished, this,
             &Translator::translationFilesReceived, Qt::UniqueConnection);
@@ -330,7 +333,7 @@ void Translator::translationFilesReceived(int urlCounter, const QByteArray& repl
 {
     if (NameCheck::isPlainFileName(fileName)) {
         saveTranslationFile(reply, fileName, errorString);
-        installNewTranslationFiles(TranslationFiles::folder() + fileName, fileName);
+        installNewTranslationFiles(m_downloadFolder + fileName, fileName);
     } else {
         emit downloadFailed(
             QStringLiteral("Translation file with an invalid name ignored --- %1").arg(fileName));
@@ -362,7 +365,7 @@ void Translator::saveTranslationFile(const QByteArray& reply, const QString& fil
     }
     if (TranslationFiles::isMissingFileReply(reply))
         return;
-    const QString saveError = TranslationFiles::save(fileName, reply);
+    const QString saveError = TranslationFiles::save(m_downloadFolder, fileName, reply);
     if (!saveError.isEmpty())
         emit downloadFailed(saveError);
 }

@@ -103,4 +103,6 @@ private:
     QQmlContext* m_context = nullptr;
     std::function<void()> m_onFinished;
     QObject* m_finishReceiver = nullptr;
+    // Where the running download stores its files, created when the files are asked for.
+    QString m_downloadFolder;
 };

@@ -1,5 +1,6 @@
 // Fetches a few hundred small files from the project's storage server, once with one batch
-// of the shell's request handler and once with parallel curl transfers, and prints the times.
+// of the shell's request handler and once with one curl process running parallel transfers, and
+// prints the times.
 
 #include "fetchruns.h"
 #include "storageserverprocess.h"
@@ -18,7 +19,8 @@
 namespace {
 
 const QString FILES_FOLDER = QStringLiteral("storage/kelvo/bench");
-constexpr int CURL_PARALLEL = 16;
+// As many connections as Qt opens to one host.
+constexpr int CURL_PARALLEL = 6;
 
 struct BenchOptions
 {
@@ -37,8 +39,9 @@ QTextStream& out()
 std::optional<BenchOptions> parseOptions(const QCoreApplication& application)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Times one request-handler batch against parallel curl on the storage server."));
+    parser.setApplicationDescription(
+        QStringLiteral("Times one request-handler batch against one parallel curl process on the "
+                       "storage server."));
     parser.addHelpOption();
     const QCommandLineOption server(QStringLiteral("server"),
                                     QStringLiteral("Path of quillmark-storage-server."),
@@ -89,12 +92,12 @@ std::optional<QStringList> createFiles(const QString& root, const QString& baseU
     return urls;
 }
 
-bool writeUrlList(const QString& path, const QStringList& urls)
+bool writeCurlConfig(const QString& path, const QStringList& urls)
 {
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) &&
-           file.write((urls.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()) >= 0 &&
-           file.commit();
+    const QStringList outputs(urls.size(), QStringLiteral("/dev/null"));
+    const QByteArray config = curlConfig(urls, outputs);
+    return file.open(QIODevice::WriteOnly) && file.write(config) == config.size() && file.commit();
 }
 
 double median(QList<double> values)
@@ -126,8 +129,8 @@ int main(int argc, char* argv[])
     if (!server.start(options->server, root.path()))
         return fail(server.errorText());
     const std::optional<QStringList> urls = createFiles(root.path(), server.baseUrl(), *options);
-    const QString urlList = root.filePath(QStringLiteral("urls.txt"));
-    if (!urls || !writeUrlList(urlList, *urls))
+    const QString curlConfigFile = root.filePath(QStringLiteral("curl.config"));
+    if (!urls || !writeCurlConfig(curlConfigFile, *urls))
         return fail(QStringLiteral("cannot write the files into %1").arg(root.path()));
 
     out() << "storage server: " << options->server << "\n"
@@ -135,18 +138,25 @@ int main(int argc, char* argv[])
           << " runs\n";
     QList<double> handlerTimes;
     QList<double> curlTimes;
+    QList<double> handlerCpu;
+    QList<double> curlCpu;
     int failures = 0;
     for (int run = 1; run <= options->runs; ++run) {
         const FetchResult handler = fetchWithHandler(*urls, options->fileSize);
-        const FetchResult curl = fetchWithCurl(urlList, CURL_PARALLEL);
+        const FetchResult curl = fetchWithCurl(curlConfigFile, CURL_PARALLEL);
         handlerTimes << handler.milliseconds;
         curlTimes << curl.milliseconds;
+        handlerCpu << handler.cpuMilliseconds;
+        curlCpu << curl.cpuMilliseconds;
         failures += handler.failures + curl.failures;
-        out() << QStringLiteral("run %1: HttpRequestHandler %2 ms (%3 failed), curl %4 ms%5\n")
+        out() << QStringLiteral("run %1: HttpRequestHandler %2 ms (cpu %3 ms, %4 failed), "
+                                "curl %5 ms (cpu %6 ms)%7\n")
                      .arg(run)
                      .arg(handler.milliseconds, 0, 'f', 1)
+                     .arg(handler.cpuMilliseconds, 0, 'f', 1)
                      .arg(handler.failures)
                      .arg(curl.milliseconds, 0, 'f', 1)
+                     .arg(curl.cpuMilliseconds, 0, 'f', 1)
                      .arg(curl.failures ? QStringLiteral(" (failed)") : QString());
     }
 
@@ -158,6 +168,11 @@ int main(int argc, char* argv[])
                  .arg(curlMedian, 0, 'f', 1)
           << QStringLiteral("ratio HttpRequestHandler / curl: %1\n")
                  .arg(handlerMedian / curlMedian, 0, 'f', 2)
+          << QStringLiteral("median processor time: HttpRequestHandler %1 ms, curl %2 ms, "
+                            "ratio %3\n")
+                 .arg(median(handlerCpu), 0, 'f', 1)
+                 .arg(median(curlCpu), 0, 'f', 1)
+                 .arg(median(handlerCpu) / median(curlCpu), 0, 'f', 2)
           << Qt::flush;
     return failures ? fail(QStringLiteral("%1 fetches failed; the figures are not comparable")
                                .arg(failures))

@@ -44,7 +44,7 @@ ApplicationWindow {
 
             Repeater {
                 model: ["Buttons (9)", "Labels and menus (9)", "Pop-ups (4)",
-                    "Containers (8)", "Images"]
+                    "Containers (8)", "Images", "Value editors (14)"]
 
                 XLabelButton {
                     required property string modelData
@@ -98,7 +98,7 @@ ApplicationWindow {
 
         anchors.fill: parent
         sourceComponent: [buttonsPage, labelsPage, popUpsPage, containersPage,
-            imagesPage][tabs.current]
+            imagesPage, valueEditorsPage][tabs.current]
     }
 
     Connections {
@@ -134,6 +134,11 @@ ApplicationWindow {
         id: imagesPage
 
         ImagesPage {}
+    }
+    Component {
+        id: valueEditorsPage
+
+        ValueEditorsPage {}
     }
 
     footer: Rectangle {

@@ -1,0 +1,244 @@
+// Times the translation download at start, as the shell runs it, against the project's storage
+// server: the names list, then 19 x (1 + names) translation files stored into the local
+// translation folder. Next to it, one curl process fetches the same files into a folder of its
+// own with parallel transfers, in the same run.
+
+#include "fetchruns.h"
+#include "globals.h"
+#include "storageserverprocess.h"
+#include "translator.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QQmlEngine>
+#include <QRandomGenerator>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// As many connections as Qt opens to one host.
+constexpr int CURL_PARALLEL = 6;
+
+struct BenchOptions
+{
+    QString server;
+    int names = 20;
+    int fileSize = 2048;
+    int runs = 5;
+};
+
+QTextStream& out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+std::optional<BenchOptions> parseOptions(const QCoreApplication& application)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Times the translation download at start against one parallel curl process."));
+    parser.addHelpOption();
+    const QCommandLineOption server(QStringLiteral("server"),
+                                    QStringLiteral("Path of quillmark-storage-server."),
+                                    QStringLiteral("path"));
+    const QCommandLineOption names(QStringLiteral("names"),
+                                   QStringLiteral("Plug-in names with translations (default 20)."),
+                                   QStringLiteral("count"), QStringLiteral("20"));
+    const QCommandLineOption size(QStringLiteral("size"),
+                                  QStringLiteral("Bytes per translation file (default 2048)."),
+                                  QStringLiteral("bytes"), QStringLiteral("2048"));
+    const QCommandLineOption runs(QStringLiteral("runs"),
+                                  QStringLiteral("Runs of each kind (default 5)."),
+                                  QStringLiteral("count"), QStringLiteral("5"));
+    parser.addOptions({server, names, size, runs});
+    parser.process(application);
+
+    BenchOptions options;
+    options.server = StorageServerProcess::locate(parser.value(server));
+    options.names = parser.value(names).toInt();
+    options.fileSize = parser.value(size).toInt();
+    options.runs = parser.value(runs).toInt();
+    if (options.names < 0 || options.fileSize < 1 || options.runs < 1) {
+        QTextStream(stderr) << "--names, --size and --runs must be positive numbers\n";
+        return std::nullopt;
+    }
+    return options;
+}
+
+bool writeFile(const QString& path, const QByteArray& content)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() &&
+           file.commit();
+}
+
+// Lays out the storage tree and returns the translation file paths below the storage
+// folder, in the order the shell asks for them.
+std::optional<QStringList> createStorage(const QString& root, const BenchOptions& options)
+{
+    QStringList names;
+    for (int i = 1; i <= options.names; ++i)
+        names << QStringLiteral("plugin%1").arg(i, 2, 10, QLatin1Char('0'));
+    QStringList paths;
+    for (const QString& code : Translator::languageCodes()) {
+        paths << QStringLiteral("translations/qmk_%1.qm").arg(code);
+        for (const QString& name : std::as_const(names))
+            paths << QStringLiteral("%1/translations/%1_%2.qm").arg(name, code);
+    }
+    QByteArray content(options.fileSize, '\0');
+    for (const QString& path : std::as_const(paths)) {
+        QRandomGenerator::global()->fillRange(reinterpret_cast<quint32*>(content.data()),
+                                              options.fileSize / sizeof(quint32));
+        if (!writeFile(root + QStringLiteral("/storage/kelvo/") + path, content))
+            return std::nullopt;
+    }
+    return paths;
+}
+
+int storedFiles(const QString& folder)
+{
+    return static_cast<int>(QDir(folder).entryList(QDir::Files).size());
+}
+
+// One download as the shell runs it at start, into an empty translation folder.
+FetchResult downloadWithTranslator(QQmlEngine& engine, int expectedFiles)
+{
+    const QString folder = Globals::appDataPath() + QStringLiteral("/translations");
+    QDir(folder).removeRecursively();
+    FetchResult result;
+    Translator translator(&engine, engine.rootContext());
+    int failures = 0;
+    QObject::connect(&translator, &Translator::downloadFailed, [&failures] { ++failures; });
+    bool finished = false;
+    QObject receiver;
+    const double cpuBefore = ownCpuMilliseconds();
+    QElapsedTimer timer;
+    timer.start();
+    translator.downloadTranslations(Globals::KELVO_APP_ID, &receiver,
+                                    [&finished] { finished = true; });
+    while (!finished)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    result.milliseconds = timer.nsecsElapsed() / 1e6;
+    result.cpuMilliseconds = ownCpuMilliseconds() - cpuBefore;
+    result.failures = failures + qAbs(storedFiles(folder) - expectedFiles);
+    return result;
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const qsizetype middle = values.size() / 2;
+    return values.size() % 2 ? values.at(middle) : (values.at(middle - 1) + values.at(middle)) / 2;
+}
+
+int fail(const QString& message)
+{
+    QTextStream(stderr) << "bench_translation_download: " << message << Qt::endl;
+    return 1;
+}
+
+// The shell's settings and data go into the temporary folder, never the user's.
+void isolate(const QString& root)
+{
+    qputenv("HOME", (root + QStringLiteral("/home")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (root + QStringLiteral("/home/.config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (root + QStringLiteral("/home/.local/share")).toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(Globals::ORGANISATION_NAME);
+    QCoreApplication::setApplicationName(Globals::APPLICATION_NAME);
+    QSettings().setValue(Globals::LANGUAGE_KEY, QStringLiteral("en"));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    const std::optional<BenchOptions> options = parseOptions(application);
+    if (!options)
+        return 1;
+
+    QTemporaryDir root;
+    StorageServerProcess server;
+    if (!root.isValid())
+        return fail(QStringLiteral("cannot create a temporary folder"));
+    isolate(root.path());
+    const std::optional<QStringList> paths = createStorage(root.path(), *options);
+    if (!paths)
+        return fail(QStringLiteral("cannot write the storage tree into %1").arg(root.path()));
+    if (!server.start(options->server, root.path()))
+        return fail(server.errorText());
+    qputenv("QUILLMARK_SERVER_URL", server.baseUrl().toUtf8());
+
+    const QString curlFolder = root.filePath(QStringLiteral("curl"));
+    QStringList urls;
+    QStringList outputs;
+    for (const QString& path : *paths) {
+        // The shell's own files are asked for with two slashes after "kelvo".
+        urls << Globals::storageUrl() + (path.startsWith(QLatin1String("translations/"))
+                                             ? QLatin1Char('/') + path
+                                             : path);
+        outputs << curlFolder + QLatin1Char('/') + QFileInfo(path).fileName();
+    }
+    const QString curlConfigFile = root.filePath(QStringLiteral("curl.config"));
+    if (!writeFile(curlConfigFile, curlConfig(urls, outputs)))
+        return fail(QStringLiteral("cannot write %1").arg(curlConfigFile));
+
+    out() << "storage server: " << options->server << "\n"
+          << options->names << " plug-in names, " << paths->size() << " files of "
+          << options->fileSize << " bytes, " << options->runs << " runs\n";
+    QQmlEngine engine;
+    QList<double> translatorTimes;
+    QList<double> curlTimes;
+    QList<double> translatorCpu;
+    QList<double> curlCpu;
+    int failures = 0;
+    for (int run = 1; run <= options->runs; ++run) {
+        const FetchResult translator = downloadWithTranslator(engine, paths->size());
+        QDir(curlFolder).removeRecursively();
+        QDir().mkpath(curlFolder);
+        FetchResult curl = fetchWithCurl(curlConfigFile, CURL_PARALLEL);
+        curl.failures += qAbs(storedFiles(curlFolder) - static_cast<int>(paths->size()));
+        translatorTimes << translator.milliseconds;
+        curlTimes << curl.milliseconds;
+        translatorCpu << translator.cpuMilliseconds;
+        curlCpu << curl.cpuMilliseconds;
+        failures += translator.failures + curl.failures;
+        out() << QStringLiteral("run %1: Translator %2 ms (cpu %3 ms, %4 failed), "
+                                "curl %5 ms (cpu %6 ms)%7\n")
+                     .arg(run)
+                     .arg(translator.milliseconds, 0, 'f', 1)
+                     .arg(translator.cpuMilliseconds, 0, 'f', 1)
+                     .arg(translator.failures)
+                     .arg(curl.milliseconds, 0, 'f', 1)
+                     .arg(curl.cpuMilliseconds, 0, 'f', 1)
+                     .arg(curl.failures ? QStringLiteral(" (failed)") : QString());
+    }
+
+    const double translatorMedian = median(translatorTimes);
+    const double curlMedian = median(curlTimes);
+    out() << QStringLiteral("median Translator download: %1 ms\n").arg(translatorMedian, 0, 'f', 1)
+          << QStringLiteral("median curl, %1 in parallel: %2 ms\n")
+                 .arg(CURL_PARALLEL)
+                 .arg(curlMedian, 0, 'f', 1)
+          << QStringLiteral("ratio Translator / curl: %1\n")
+                 .arg(translatorMedian / curlMedian, 0, 'f', 2)
+          << QStringLiteral("median processor time: Translator %1 ms, curl %2 ms, ratio %3\n")
+                 .arg(median(translatorCpu), 0, 'f', 1)
+                 .arg(median(curlCpu), 0, 'f', 1)
+                 .arg(median(translatorCpu) / median(curlCpu), 0, 'f', 2)
+          << Qt::flush;
+    return failures ? fail(QStringLiteral("%1 downloads failed; the figures are not comparable")
+                               .arg(failures))
+                    : 0;
+}
