@@ -2,6 +2,7 @@
 
 #include "bundlemanager.h"
 #include "colors.h"
+#include "globals.h"
 #include "kelvo.h"
 #include "metadata.h"
 #include "productmanager.h"
@@ -31,6 +32,8 @@ void publish(QQmlContext* context, const Values& values)
                                 static_cast<int>(values.productManager->currentReleaseState()));
     context->setContextProperty(QStringLiteral("showTooltips"), values.showTooltips);
     context->setContextProperty(QStringLiteral("showUpdateHint"), values.showUpdateHint);
+    // The help page lies on the server in force (build setting or its override).
+    context->setContextProperty(QStringLiteral("serverBaseUrl"), Globals::serverBaseUrl());
 }
 
 } // namespace ContextProperties

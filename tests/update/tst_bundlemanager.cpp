@@ -1,4 +1,5 @@
 #include "bundlemanager.h"
+#include "productmanager.h"
 #include "testenvironment.h"
 #include "testhttpserver.h"
 #include "typeregistration.h"
@@ -325,7 +326,8 @@ void TestBundleManager::screensReachTheManager()
     QCOMPARE(QMetaType::fromName("UpdateErrors"),
              QMetaType::fromType<BundleManager::UpdateErrors>());
     QQmlEngine engine;
-    engine.rootContext()->setContextProperty("bundleManager", m_manager);
+    // As start-up publishes it; every context property of the start-up is checked in tst_shell.
+    engine.rootContext()->setContextProperty(QStringLiteral("bundleManager"), m_manager);
     QQmlComponent component(&engine);
     component.setData(
         "import QtQml 2.15\nimport UpdateErrors 1.0\nQtObject {\n"

@@ -57,10 +57,6 @@ Popup {
                     text: root.infoText
                 }
                 PropertyChanges {
-                    target: cancelButton
-                    visible: false
-                }
-                PropertyChanges {
                     target: okButton
                     x: (buttonRow.width - okButton.width) / 2
                 }
@@ -196,6 +192,9 @@ Popup {
                 id: cancelButton
 
                 objectName: "cancelButton"
+                // A binding, not a state change: a state entered while the pop-up is closed
+                // would keep the closed pop-up's visibility as the value to return to.
+                visible: content.state !== "info"
                 anchors.right: parent.right
                 width: parent.width / 2
                 height: parent.height

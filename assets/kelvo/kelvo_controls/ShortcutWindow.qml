@@ -1,0 +1,64 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Templates as T
+
+// The hidden settings entry: the key sequence opens a field whose text goes to the controller.
+Item {
+    id: root
+
+    property string shortcutSequence
+
+    Shortcut {
+        sequence: root.shortcutSequence
+        context: Qt.ApplicationShortcut
+        onActivated: {
+            settingsField.text = ""
+            popup.open()
+        }
+    }
+
+    Popup {
+        id: popup
+
+        objectName: "shortcutPopup"
+        parent: T.Overlay.overlay
+        anchors.centerIn: parent
+        width: 500
+        height: 200
+        padding: 10
+        modal: true
+        closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside
+        onOpened: settingsField.forceActiveFocus()
+
+        Column {
+            anchors.fill: parent
+            spacing: 10
+
+            Text {
+                width: parent.width
+                text: "Change settings \nchanges will take effect after a reboot"
+                color: globalColors.TITLE_COLOR
+                font.family: fonts.family
+                wrapMode: Text.Wrap
+            }
+
+            TextField {
+                id: settingsField
+
+                objectName: "settingsField"
+                width: parent.width
+                color: globalColors.TITLE_COLOR
+                background: Rectangle {
+                    color: globalColors.CONTENT_BACKGROUND_COLOR
+                    border.color: globalColors.DARKGREY
+                }
+                onEditingFinished: {
+                    if (!popup.opened)
+                        return
+                    popup.close()
+                    kelvo.changeSettings(text)
+                }
+            }
+        }
+    }
+}
