@@ -184,9 +184,9 @@ void TestAppearance::startupPublishesToQml()
     // The controller publishes the message model and registers MessageFlags.
     engine.rootContext()->setContextProperty(QStringLiteral("messageModel"), &messageModel);
     qmlRegisterType<Message>("MessageFlags", 1, 0, "MessageFlags");
-    ContextProperties::publish(engine.rootContext(),
-                               {&theme, nullptr, nullptr, &globalColors, nullptr,
-                                ProductManager::instance(), true, true});
+    ContextProperties::publish(
+        engine.rootContext(),
+        {&theme, nullptr, nullptr, &globalColors, nullptr, ProductManager::instance(), true, true});
 
     QQmlComponent component(&engine);
     component.setData(R"(
