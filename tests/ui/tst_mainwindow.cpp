@@ -1,3 +1,4 @@
+#include "globals.h"
 #include "kelvo.h"
 #include "product.h"
 #include "productmanager.h"
@@ -5,6 +6,7 @@
 #include "storageserver.h"
 #include "uiharness.h"
 
+#include <QDesktopServices>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQuickWindow>
@@ -29,6 +31,9 @@ private slots:
     void loadingOverlayStaysHiddenUnderAPopUp();
     void closeRequestAsksAndCancelKeepsRunning();
     void deletedButtonTakesNoClicks();
+    void helpButtonOpensTheServerInForce();
+    void brokenComponentLeavesTheWindowUsable_data();
+    void brokenComponentLeavesTheWindowUsable();
 
 private:
     QQuickItem* button(const QString& name) const;
@@ -312,6 +317,84 @@ void TestMainWindow::deletedButtonTakesNoClicks()
     QVERIFY(
         !pelion->findChild<QObject*>(QStringLiteral("contextMenu"))->property("opened").toBool());
     QCOMPARE(state(QStringLiteral("PELION")), int(Product::INSTALLED_DELETED));
+}
+
+// Takes the URLs the shell hands to the desktop instead of a browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+void TestMainWindow::helpButtonOpensTheServerInForce()
+{
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
+    emit m_ui.shell()->kelvo()->showHelpSiteButton(QStringLiteral("KASTOR+"));
+    QQuickItem* help = m_ui.item(QStringLiteral("helpButton"));
+    QTRY_VERIFY(help->isVisible() && help->width() > 0);
+    m_ui.click(help);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    // The harness points the shell at its own server on the loopback, not at the maker's.
+    const QUrl expected(Globals::serverBaseUrl() + QStringLiteral("helps/help_sites.html"));
+    QCOMPARE(expected.host(), QStringLiteral("127.0.0.1"));
+    QCOMPARE(catcher.urls, QList<QUrl>{expected});
+    help->setVisible(false);
+}
+
+void TestMainWindow::brokenComponentLeavesTheWindowUsable_data()
+{
+    QTest::addColumn<QByteArray>("signal");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("diagnostic");
+    const QString missing = QStringLiteral("qrc:/no/such/View.qml");
+    const QString broken = QUrl::fromLocalFile(QDir::current().absoluteFilePath(
+                                                   QStringLiteral("Broken #1.qml")))
+                               .toString();
+    QTest::newRow("view missing") << QByteArray("injectPlugin") << missing
+                                  << QStringLiteral("UiElement not ready");
+    QTest::newRow("view broken") << QByteArray("injectPlugin") << broken
+                                 << QStringLiteral("UiElement not ready");
+    QTest::newRow("control panel broken") << QByteArray("addControlPanel") << broken
+                                          << QStringLiteral("UiElement not ready");
+    QTest::newRow("navigation bar missing") << QByteArray("addNavigationBar") << missing
+                                            << QStringLiteral("Navigation not ready");
+}
+
+void TestMainWindow::brokenComponentLeavesTheWindowUsable()
+{
+    QFETCH(QByteArray, signal);
+    QFETCH(QString, path);
+    QFETCH(QString, diagnostic);
+    QFile broken(QStringLiteral("Broken #1.qml"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("import QtQuick\nItem { width: }\n");
+    broken.close();
+
+    Kelvo* kelvo = m_ui.shell()->kelvo();
+    if (signal == "injectPlugin")
+        emit kelvo->injectPlugin(path, true);
+    else if (signal == "addControlPanel")
+        emit kelvo->addControlPanel(path);
+    else
+        emit kelvo->addNavigationBar(path);
+
+    const QStringList warnings = UiHarness::takeWarnings();
+    QVERIFY2(warnings.size() == 1 && warnings.first().contains(diagnostic),
+             qPrintable(warnings.join('\n')));
+    QVERIFY(!m_ui.window()->property("selectedPlugin").isValid() ||
+            m_ui.window()->property("selectedPlugin").isNull());
+    QVERIFY(m_ui.item(QStringLiteral("pluginContainer"))->isVisible());
+    QVERIFY(!m_ui.find(QStringLiteral("loadingRec"))->property("visible").toBool());
+    // Still answers: a message opens and OK closes it.
+    kelvo->statusUpdateReceived(QStringLiteral("still here"), XEvents::INFO_MESSAGE);
+    QObject* popup = m_ui.find(QStringLiteral("messagePopup"));
+    QTRY_VERIFY(popup->property("opened").toBool());
+    m_ui.click(m_ui.findIn(popup, QStringLiteral("okButton")));
+    QTRY_VERIFY(!popup->property("visible").toBool());
 }
 
 QTEST_MAIN(TestMainWindow)
