@@ -294,6 +294,12 @@ void Translator::installNewTranslationFiles(const QString& path, const QString& 
 
 void Translator::receiveTranslationFilePaths(const QJsonDocument& document)
 {
+    if (!document.isArray() && !document.isNull()) {
+        emit downloadFailed(
+            QStringLiteral("The plug-in names list is not a list --- %1").arg(PLUGIN_NAMES_FILE));
+        finish();
+        return;
+    }
     const QJsonArray entries = document.array();
     if (document.isEmpty() || document.isNull() || entries.isEmpty()) {
         finish();
