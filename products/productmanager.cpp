@@ -280,7 +280,7 @@ void ProductManager::downloadPlugin(int appId, bool isUpdate)
     const QString version = versionToInstall(*product);
     if (!NameCheck::isVersionName(version)) {
         emit downloadFailed(QStringLiteral("Cannot download %1: it offers no version \"%2\"")
-                                .arg(product->name(), version));
+                                .arg(product->name(), NameCheck::printable(version)));
         return;
     }
     HttpRequestHandler* request = newHandler(StorageLayout::libraryUrl(
@@ -333,7 +333,7 @@ void ProductManager::pluginLibInfoReceived(const QJsonDocument& document)
         emit downloadFailed(QStringLiteral("The library info of appId %1 is unusable: version "
                                            "\"%2\", state \"%3\"")
                                 .arg(m_requestingAppId)
-                                .arg(version, state));
+                                .arg(NameCheck::printable(version), NameCheck::printable(state)));
         return;
     }
     if (!writeLibrary(library))
@@ -413,7 +413,7 @@ void ProductManager::requestFileList(const QString& name, StorageLayout::FileKin
     if (!NameCheck::isPlainFileName(name)) {
         rejectAdditionalFile(
             QStringLiteral("No %1 list requested for \"%2\": not a plain plug-in name")
-                .arg(StorageLayout::folderWord(kind), name));
+                .arg(StorageLayout::folderWord(kind), NameCheck::printable(name)));
         return;
     }
     HttpRequestHandler* request = newHandler(StorageLayout::fileListUrl(name, kind));
@@ -437,9 +437,10 @@ void ProductManager::additionalInfoFileReceived(const QJsonDocument& document,
         return;
     const QString folderName = list.at(0).toString();
     if (!NameCheck::isPlainFileName(folderName)) {
-        rejectAdditionalFile(QStringLiteral("A %1 list names the folder \"%2\", which is not a "
-                                            "plain folder name; its files are skipped")
-                                 .arg(StorageLayout::folderWord(kind), folderName));
+        rejectAdditionalFile(
+            QStringLiteral("A %1 list names the folder \"%2\", which is not a "
+                           "plain folder name; its files are skipped")
+                .arg(StorageLayout::folderWord(kind), NameCheck::printable(folderName)));
         return;
     }
     StorageLayout::pluginFileFolder(kind, folderName);
@@ -448,7 +449,8 @@ void ProductManager::additionalInfoFileReceived(const QJsonDocument& document,
         if (!NameCheck::isPlainFileName(fileName)) {
             rejectAdditionalFile(QStringLiteral("The %1 list of \"%2\" names \"%3\", which is "
                                                 "not a plain file name; it is skipped")
-                                     .arg(StorageLayout::folderWord(kind), folderName, fileName));
+                                     .arg(StorageLayout::folderWord(kind), folderName,
+                                          NameCheck::printable(fileName)));
             continue;
         }
         HttpRequestHandler* request =
@@ -487,7 +489,8 @@ void ProductManager::saveAdditionalFile(StorageLayout::FileKind kind, const QStr
     if (!NameCheck::isPlainFileName(pluginName) || !NameCheck::isPlainFileName(fileName)) {
         rejectAdditionalFile(
             QStringLiteral("The %1 file \"%2\" of \"%3\" is not saved: not a plain file name")
-                .arg(StorageLayout::folderWord(kind), fileName, pluginName));
+                .arg(StorageLayout::folderWord(kind), NameCheck::printable(fileName),
+                     NameCheck::printable(pluginName)));
         return;
     }
     const QString failure =

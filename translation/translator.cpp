@@ -313,7 +313,7 @@ void Translator::receiveTranslationFilePaths(const QJsonDocument& document)
         else
             emit downloadFailed(QStringLiteral("Translations of an invalid plug-in name skipped"
                                                " --- %1")
-                                    .arg(name));
+                                    .arg(NameCheck::printable(name)));
     }
 
     QStringList urls;
@@ -341,8 +341,8 @@ void Translator::translationFilesReceived(int urlCounter, const QByteArray& repl
         saveTranslationFile(reply, fileName, errorString);
         installNewTranslationFiles(m_downloadFolder + fileName, fileName);
     } else {
-        emit downloadFailed(
-            QStringLiteral("Translation file with an invalid name ignored --- %1").arg(fileName));
+        emit downloadFailed(QStringLiteral("Translation file with an invalid name ignored --- %1")
+                                .arg(NameCheck::printable(fileName)));
     }
     if (++m_receivedFiles == urlCounter)
         finish();

@@ -42,6 +42,30 @@ bool isPlainFileName(const QString& name)
     return !isReservedDeviceName(name);
 }
 
+QString escapeHidden(const QString& text)
+{
+    QString escaped;
+    for (const QChar character : text) {
+        const QChar::Category category = character.category();
+        const bool hidden = category == QChar::Other_Control || category == QChar::Other_Format ||
+                            category == QChar::Separator_Line ||
+                            category == QChar::Separator_Paragraph;
+        if (hidden)
+            escaped += QStringLiteral("\\u%1").arg(character.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            escaped += character;
+    }
+    return escaped;
+}
+
+QString printable(const QString& name)
+{
+    constexpr qsizetype MAX_LENGTH = 80;
+    if (name.size() <= MAX_LENGTH)
+        return escapeHidden(name);
+    return escapeHidden(name.left(MAX_LENGTH)) + QStringLiteral("...");
+}
+
 bool isVersionName(const QString& version)
 {
     return isPlainFileName(QString(version).replace(QLatin1Char('.'), QLatin1Char('_')));

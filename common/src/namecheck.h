@@ -19,4 +19,11 @@ bool isPlainFileName(const QString& name);
 // be a plain file name. "2.10.1", "1.2.0-beta" and "1.10.0rc1" are versions.
 bool isVersionName(const QString& version);
 
+// A text as it may appear in a status line or the log file: control and invisible formatting
+// characters (line breaks, NUL, direction overrides) are written as \uXXXX, so that nothing
+// from the server can start a line of its own or disguise itself.
+QString escapeHidden(const QString& text);
+// A name from the server in a text: escaped, and cut short when very long.
+QString printable(const QString& name);
+
 } // namespace NameCheck

@@ -38,8 +38,8 @@ const QList<Resource>& resources()
                                                              {"relDate", "01.02.2024"}}}}}),
          "plugins.info"},
         {VERSION_FOLDER + "Vent_1_1_0.json",
-         json(QJsonObject{{"changelog", QJsonObject{{"Features", QJsonObject{{"en",
-                                                                                QJsonArray{"Fan"}}}}}}}),
+         json(QJsonObject{
+             {"changelog", QJsonObject{{"Features", QJsonObject{{"en", QJsonArray{"Fan"}}}}}}}),
          {}},
         {VERSION_FOLDER + "libs/Vent.dll", OFFERED_LIBRARY, {}},
         {VERSION_FOLDER + "Vent.info", libraryInfo("1.1.0", "01.02.2024"), {}},

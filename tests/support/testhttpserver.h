@@ -26,9 +26,9 @@ public:
         int chunkIntervalMs = 0;   // ... with this pause between pieces
         bool closeMidBody = false; // announce the full Content-Length, send half the body, close
         bool resetMidBody = false; // the same, but the connection is reset instead of closed
-        std::function<void()> afterResponse; // runs once the whole response has been written
+        std::function<void()> afterResponse = nullptr; // runs once the whole response is written
         // Called with the bytes of the body written so far, after each piece.
-        std::function<void(qint64)> onBodyProgress;
+        std::function<void(qint64)> onBodyProgress = nullptr;
     };
 
     explicit TestHttpServer(QObject* parent = nullptr);
