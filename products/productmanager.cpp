@@ -449,7 +449,8 @@ void ProductManager::additionalInfoFileReceived(const QJsonDocument& document,
         if (!NameCheck::isPlainFileName(fileName)) {
             rejectAdditionalFile(QStringLiteral("The %1 list of \"%2\" names \"%3\", which is "
                                                 "not a plain file name; it is skipped")
-                                     .arg(StorageLayout::folderWord(kind), folderName,
+                                     .arg(StorageLayout::folderWord(kind),
+                                          NameCheck::printable(folderName),
                                           NameCheck::printable(fileName)));
             continue;
         }

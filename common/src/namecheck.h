@@ -9,7 +9,8 @@
 namespace NameCheck {
 
 // A single file-name component: not empty; no "/" or "\"; none of < > : " | ? * and no
-// control characters (Windows refuses or reinterprets them); no "%" or "#", which a URL would
+// control characters (Windows refuses or reinterprets them) and no invisible formatting
+// characters such as direction overrides; no "%" or "#", which a URL would
 // decode or cut off; not ending in a dot or a space (Windows drops them, so ".." and "a."
 // would name other files); not a reserved device name such as CON, NUL or COM1, with or
 // without an extension.
