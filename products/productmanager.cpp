@@ -314,6 +314,8 @@ void ProductManager::pluginLibReceived(const QString&, const QByteArray& reply)
         product->name(), versionToInstall(*product), Product::stateWord(product->releaseState())));
     connect(request, &HttpRequestHandler::httpRequestJSONFileReceived, this,
             &ProductManager::pluginLibInfoReceived, Qt::UniqueConnection);
+    connect(request, &HttpRequestHandler::downloadFailed, this,
+            [this] { m_pendingLibrary.clear(); });
     request->getJsonFile(QUrlQuery());
 }
 
