@@ -22,6 +22,14 @@ void connectToController(Kelvo* kelvo, ProductManager* productManager, BundleMan
                      &Kelvo::downloadFailureOccured, Qt::UniqueConnection);
     QObject::connect(translator, &Translator::downloadFailed, kelvo, &Kelvo::downloadFailureOccured,
                      Qt::UniqueConnection);
+    // Names from the server that cannot become file names are skipped; the user learns why.
+    const auto reportRejection = [kelvo](const QString& reason) {
+        kelvo->statusUpdateReceived(reason, XEvents::STATUS_ERROR_MESSAGE);
+    };
+    QObject::connect(productManager, &ProductManager::catalogueEntryRejected, kelvo,
+                     reportRejection);
+    QObject::connect(productManager, &ProductManager::additionalFileRejected, kelvo,
+                     reportRejection);
 }
 
 } // namespace ManagerConnections

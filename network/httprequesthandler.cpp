@@ -1,5 +1,6 @@
 #include "httprequesthandler.h"
 
+#include "namecheck.h"
 #include "replytimeout.h"
 
 #include <QFileInfo>
@@ -11,11 +12,12 @@
 
 namespace {
 
-// Failures name the file that was asked for, not the one a redirect may have led to.
+// Failures name the file that was asked for, not the one a redirect may have led to. The
+// decoded name may hold anything the server chose, line breaks included.
 QString failureText(const QString& reason, const QString& requestUrl)
 {
-    return reason + QStringLiteral(" --- ") +
-           QUrl(requestUrl, QUrl::TolerantMode).fileName(QUrl::FullyDecoded);
+    return NameCheck::escapeHidden(reason) + QStringLiteral(" --- ") +
+           NameCheck::printable(QUrl(requestUrl, QUrl::TolerantMode).fileName(QUrl::FullyDecoded));
 }
 
 // Set on a reply that was aborted for its size, so that its failure says why.

@@ -46,6 +46,12 @@ public:
     void setTimeoutForTesting(int milliseconds) { m_timeoutMs = milliseconds; }
     // The same for the reply size limit; it also applies to replies already running.
     void setMaxReplyBytesForTesting(qint64 bytes) { m_maxReplyBytes = bytes; }
+    // The same for every handler created afterwards, including those the managers create.
+    static void setDefaultsForTesting(int timeoutMs, qint64 maxReplyBytes)
+    {
+        s_defaultTimeoutMs = timeoutMs;
+        s_defaultMaxReplyBytes = maxReplyBytes;
+    }
 
 signals:
     void httpRequestJSONFileReceived(QJsonDocument document);
@@ -71,6 +77,8 @@ private:
     QNetworkAccessManager m_manager{this};
     int m_urlCounter = 0;
     int m_repliesInFlight = 0;
-    int m_timeoutMs = TIMEOUT_MS;
-    qint64 m_maxReplyBytes = MAX_REPLY_BYTES;
+    static inline int s_defaultTimeoutMs = TIMEOUT_MS;
+    static inline qint64 s_defaultMaxReplyBytes = MAX_REPLY_BYTES;
+    int m_timeoutMs = s_defaultTimeoutMs;
+    qint64 m_maxReplyBytes = s_defaultMaxReplyBytes;
 };

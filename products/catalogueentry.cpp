@@ -22,14 +22,14 @@ QString CatalogueEntry::problem() const
     if (!NameCheck::isPlainFileName(name))
         return QStringLiteral("Catalogue entry \"%1\" (appId \"%2\") skipped: the name is not a "
                               "plain file name")
-            .arg(name, appId);
+            .arg(NameCheck::printable(name), NameCheck::printable(appId));
     if (!NameCheck::isVersionName(version))
         return QStringLiteral("Catalogue entry \"%1\" skipped: version \"%2\" cannot be part of "
                               "a file name")
-            .arg(name, version);
+            .arg(NameCheck::printable(name), NameCheck::printable(version));
     if (!Product::isStateWord(state))
         return QStringLiteral("Catalogue entry \"%1\" skipped: state \"%2\" is not release, beta "
                               "or dev")
-            .arg(name, state);
+            .arg(NameCheck::printable(name), NameCheck::printable(state));
     return QString();
 }

@@ -92,15 +92,25 @@ HttpRequestHandler* ProductManager::newHandler(const QString& url)
 void ProductManager::loadPlugins(bool useLocalCatalogue)
 {
     clearProducts();
-    const QString stored = useLocalCatalogue ? storedCataloguePath() : QString();
-    if (stored.isEmpty()) {
+    if (!useLocalCatalogue || !loadStoredCatalogue(true))
         requestCatalogue();
-        return;
-    }
+}
+
+// False when there is no stored copy. A corrupt copy yields an empty launcher when asked for,
+// and leaves the launcher as it is when it stands in for the server's catalogue.
+bool ProductManager::loadStoredCatalogue(bool evenIfCorrupt)
+{
+    const QString stored = storedCataloguePath();
+    if (stored.isEmpty())
+        return false;
     const QJsonDocument document = QJsonDocument::fromJson(readWhole(stored));
-    if (!isCatalogue(document))
+    if (!isCatalogue(document)) {
         qWarning("The stored catalogue %s is unreadable or corrupt", qUtf8Printable(stored));
+        if (!evenIfCorrupt)
+            return true;
+    }
     processCatalogue(document, false);
+    return true;
 }
 
 void ProductManager::requestCatalogue()
@@ -108,6 +118,8 @@ void ProductManager::requestCatalogue()
     HttpRequestHandler* request = newHandler(StorageLayout::catalogueUrl());
     connect(request, &HttpRequestHandler::httpRequestJSONFileReceived, this,
             &ProductManager::pluginsInfoReceived, Qt::UniqueConnection);
+    connect(request, &HttpRequestHandler::downloadFailed, this,
+            &ProductManager::catalogueUnavailable, Qt::UniqueConnection);
     request->getJsonFile(QUrlQuery());
 }
 
@@ -116,9 +128,18 @@ void ProductManager::pluginsInfoReceived(const QJsonDocument& document)
     // Anything but a catalogue would otherwise replace the good stored copy.
     if (!isCatalogue(document)) {
         emit errorOccured(m_requestingAppId, JSON_CORRUPT);
+        catalogueUnavailable();
         return;
     }
     processCatalogue(document, true);
+}
+
+// Out in the field the server is often out of reach: the launcher then offers the plug-ins of
+// the last catalogue fetched, so that those installed can still be opened.
+void ProductManager::catalogueUnavailable()
+{
+    if (m_products.isEmpty())
+        loadStoredCatalogue(false);
 }
 
 void ProductManager::processCatalogue(const QJsonDocument& document, bool fromServer)
@@ -259,7 +280,7 @@ void ProductManager::downloadPlugin(int appId, bool isUpdate)
     const QString version = versionToInstall(*product);
     if (!NameCheck::isVersionName(version)) {
         emit downloadFailed(QStringLiteral("Cannot download %1: it offers no version \"%2\"")
-                                .arg(product->name(), version));
+                                .arg(product->name(), NameCheck::printable(version)));
         return;
     }
     HttpRequestHandler* request = newHandler(StorageLayout::libraryUrl(
@@ -270,11 +291,14 @@ void ProductManager::downloadPlugin(int appId, bool isUpdate)
     request->getFile(QString());
 }
 
-// The library is stored under the name that loading and deletion use, whatever name the
-// reply URL ends in.
+// The library is kept in memory until its info has arrived and proved usable: only then do
+// both replace the installed ones, so a failed or interrupted download leaves the previous
+// installation whole. The library is stored under the name that loading and deletion use,
+// whatever name the reply URL ends in.
 void ProductManager::pluginLibReceived(const QString&, const QByteArray& reply)
 {
-    if (reply.isEmpty()) {
+    // The server answers some missing files with a success status and an error page.
+    if (reply.isEmpty() || reply.contains(NOT_FOUND.toLatin1())) {
         emit downloadFailed(NOT_FOUND);
         return;
     }
@@ -285,26 +309,20 @@ void ProductManager::pluginLibReceived(const QString&, const QByteArray& reply)
                 .arg(m_requestingAppId));
         return;
     }
-    const QString failure = AtomicFile::write(
-        StorageLayout::libraryPath(product->name(), m_currentReleaseState), reply);
-    if (!failure.isEmpty()) {
-        emit downloadFailed(failure);
-        return;
-    }
-    // A deletion recorded earlier in this run must not sweep away the fresh library.
-    PendingDeletions::cancel(
-        StorageLayout::libraryFileName(product->name(), m_currentReleaseState));
-
+    m_pendingLibrary = reply;
     HttpRequestHandler* request = newHandler(StorageLayout::libraryInfoUrl(
         product->name(), versionToInstall(*product), Product::stateWord(product->releaseState())));
     connect(request, &HttpRequestHandler::httpRequestJSONFileReceived, this,
             &ProductManager::pluginLibInfoReceived, Qt::UniqueConnection);
+    connect(request, &HttpRequestHandler::downloadFailed, this,
+            [this] { m_pendingLibrary.clear(); });
     request->getJsonFile(QUrlQuery());
 }
 
 void ProductManager::pluginLibInfoReceived(const QJsonDocument& document)
 {
     m_isUpdate = false;
+    const QByteArray library = std::exchange(m_pendingLibrary, QByteArray());
     if (document.isEmpty() || document.isNull()) {
         emit downloadFailed(NOT_FOUND);
         return;
@@ -317,9 +335,11 @@ void ProductManager::pluginLibInfoReceived(const QJsonDocument& document)
         emit downloadFailed(QStringLiteral("The library info of appId %1 is unusable: version "
                                            "\"%2\", state \"%3\"")
                                 .arg(m_requestingAppId)
-                                .arg(version, state));
+                                .arg(NameCheck::printable(version), NameCheck::printable(state)));
         return;
     }
+    if (!writeLibrary(library))
+        return;
     for (Product* product : std::as_const(m_products)) {
         if (product->appId() != m_requestingAppId)
             continue;
@@ -328,6 +348,27 @@ void ProductManager::pluginLibInfoReceived(const QJsonDocument& document)
         emit pluginsChanged();
     }
     emit downloadFinished(false);
+}
+
+bool ProductManager::writeLibrary(const QByteArray& library)
+{
+    const Product* product = firstProduct(m_requestingAppId);
+    if (library.isEmpty() || !product) {
+        emit downloadFailed(
+            QStringLiteral("The library info of appId %1 arrived without its library")
+                .arg(m_requestingAppId));
+        return false;
+    }
+    const QString failure = AtomicFile::write(
+        StorageLayout::libraryPath(product->name(), m_currentReleaseState), library);
+    if (!failure.isEmpty()) {
+        emit downloadFailed(failure);
+        return false;
+    }
+    // A deletion recorded earlier in this run must not sweep away the fresh library.
+    PendingDeletions::cancel(
+        StorageLayout::libraryFileName(product->name(), m_currentReleaseState));
+    return true;
 }
 
 // The new info file is written before the old one goes, so a failed write leaves the
@@ -374,7 +415,7 @@ void ProductManager::requestFileList(const QString& name, StorageLayout::FileKin
     if (!NameCheck::isPlainFileName(name)) {
         rejectAdditionalFile(
             QStringLiteral("No %1 list requested for \"%2\": not a plain plug-in name")
-                .arg(StorageLayout::folderWord(kind), name));
+                .arg(StorageLayout::folderWord(kind), NameCheck::printable(name)));
         return;
     }
     HttpRequestHandler* request = newHandler(StorageLayout::fileListUrl(name, kind));
@@ -388,19 +429,20 @@ void ProductManager::requestFileList(const QString& name, StorageLayout::FileKin
 void ProductManager::additionalInfoFileReceived(const QJsonDocument& document,
                                                 StorageLayout::FileKind kind)
 {
-    if (document.isNull()) {
+    // A document that is no array is no list at all, as unusable as a null one.
+    if (!document.isArray()) {
         emit errorOccured(m_requestingAppId, JSON_CORRUPT);
         return;
     }
-    // A document that is no array names no files.
     const QJsonArray list = document.array();
     if (list.size() < 2)
         return;
     const QString folderName = list.at(0).toString();
     if (!NameCheck::isPlainFileName(folderName)) {
-        rejectAdditionalFile(QStringLiteral("A %1 list names the folder \"%2\", which is not a "
-                                            "plain folder name; its files are skipped")
-                                 .arg(StorageLayout::folderWord(kind), folderName));
+        rejectAdditionalFile(
+            QStringLiteral("A %1 list names the folder \"%2\", which is not a "
+                           "plain folder name; its files are skipped")
+                .arg(StorageLayout::folderWord(kind), NameCheck::printable(folderName)));
         return;
     }
     StorageLayout::pluginFileFolder(kind, folderName);
@@ -409,7 +451,9 @@ void ProductManager::additionalInfoFileReceived(const QJsonDocument& document,
         if (!NameCheck::isPlainFileName(fileName)) {
             rejectAdditionalFile(QStringLiteral("The %1 list of \"%2\" names \"%3\", which is "
                                                 "not a plain file name; it is skipped")
-                                     .arg(StorageLayout::folderWord(kind), folderName, fileName));
+                                     .arg(StorageLayout::folderWord(kind),
+                                          NameCheck::printable(folderName),
+                                          NameCheck::printable(fileName)));
             continue;
         }
         HttpRequestHandler* request =
@@ -448,7 +492,8 @@ void ProductManager::saveAdditionalFile(StorageLayout::FileKind kind, const QStr
     if (!NameCheck::isPlainFileName(pluginName) || !NameCheck::isPlainFileName(fileName)) {
         rejectAdditionalFile(
             QStringLiteral("The %1 file \"%2\" of \"%3\" is not saved: not a plain file name")
-                .arg(StorageLayout::folderWord(kind), fileName, pluginName));
+                .arg(StorageLayout::folderWord(kind), NameCheck::printable(fileName),
+                     NameCheck::printable(pluginName)));
         return;
     }
     const QString failure =

@@ -86,13 +86,16 @@ private:
     ProductManager();
 
     HttpRequestHandler* newHandler(const QString& url);
+    bool loadStoredCatalogue(bool evenIfCorrupt);
     void requestCatalogue();
+    void catalogueUnavailable();
     void processCatalogue(const QJsonDocument& document, bool fromServer);
     Product* createProduct(const CatalogueEntry& entry, const InfoFileIndex& infos) const;
     void clearProducts();
     void requestFileList(const QString& name, StorageLayout::FileKind kind);
     void saveAdditionalFile(StorageLayout::FileKind kind, const QString& fileName,
                             const QByteArray& reply, const QString& pluginName);
+    bool writeLibrary(const QByteArray& library);
     bool writeInfoFile(Product& product, const QJsonDocument& document);
     QString formattedChangelog(const QJsonDocument& document) const;
     Product* firstProduct(int appId) const;
@@ -104,6 +107,8 @@ private:
     int m_requestingAppId = 0;
     QList<Product*> m_products;
     QPointer<HttpRequestHandler> m_handler;
+    // The library of the running download, until its library info has arrived.
+    QByteArray m_pendingLibrary;
     QLibrary* m_library = nullptr;
     Product::ReleaseState m_currentReleaseState = Product::RELEASE;
     ProductListModel m_model{&m_products};

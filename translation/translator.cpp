@@ -294,6 +294,12 @@ void Translator::installNewTranslationFiles(const QString& path, const QString& 
 
 void Translator::receiveTranslationFilePaths(const QJsonDocument& document)
 {
+    if (!document.isArray() && !document.isNull()) {
+        emit downloadFailed(
+            QStringLiteral("The plug-in names list is not a list --- %1").arg(PLUGIN_NAMES_FILE));
+        finish();
+        return;
+    }
     const QJsonArray entries = document.array();
     if (document.isEmpty() || document.isNull() || entries.isEmpty()) {
         finish();
@@ -307,7 +313,7 @@ void Translator::receiveTranslationFilePaths(const QJsonDocument& document)
         else
             emit downloadFailed(QStringLiteral("Translations of an invalid plug-in name skipped"
                                                " --- %1")
-                                    .arg(name));
+                                    .arg(NameCheck::printable(name)));
     }
 
     QStringList urls;
@@ -335,8 +341,8 @@ void Translator::translationFilesReceived(int urlCounter, const QByteArray& repl
         saveTranslationFile(reply, fileName, errorString);
         installNewTranslationFiles(m_downloadFolder + fileName, fileName);
     } else {
-        emit downloadFailed(
-            QStringLiteral("Translation file with an invalid name ignored --- %1").arg(fileName));
+        emit downloadFailed(QStringLiteral("Translation file with an invalid name ignored --- %1")
+                                .arg(NameCheck::printable(fileName)));
     }
     if (++m_receivedFiles == urlCounter)
         finish();

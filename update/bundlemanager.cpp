@@ -148,9 +148,10 @@ QString BundleManager::writeArchiveFile(const QByteArray& data, const QString& f
 {
     if (!NameCheck::isPlainFileName(fileName))
         return QStringLiteral("The update file \"%1\" is not saved: not a plain file name")
-            .arg(fileName);
+            .arg(NameCheck::printable(fileName));
     if (data.isEmpty() || data.contains(NOT_FOUND))
-        return QString::fromLatin1(NOT_FOUND) + QStringLiteral(" --- ") + fileName;
+        return QString::fromLatin1(NOT_FOUND) + QStringLiteral(" --- ") +
+               NameCheck::printable(fileName);
     QDir().mkpath(folder);
     return AtomicFile::write(folder + QLatin1Char('/') + fileName, data);
 }

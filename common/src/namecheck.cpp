@@ -5,11 +5,19 @@
 namespace NameCheck {
 namespace {
 
+bool isHidden(QChar character)
+{
+    const QChar::Category category = character.category();
+    return category == QChar::Other_Control || category == QChar::Other_Format ||
+           category == QChar::Separator_Line || category == QChar::Separator_Paragraph;
+}
+
+// Invisible characters are refused as well: a direction override or a zero-width character
+// would let a name pass for another one.
 bool isForbiddenCharacter(QChar character)
 {
     static const QString forbidden = QStringLiteral("/\\<>:\"|?*%#");
-    return forbidden.contains(character) || character.unicode() < 0x20 ||
-           character.category() == QChar::Other_Control;
+    return forbidden.contains(character) || character.unicode() < 0x20 || isHidden(character);
 }
 
 // Windows maps these stems to devices whatever extension follows them.
@@ -40,6 +48,26 @@ bool isPlainFileName(const QString& name)
             return false;
     }
     return !isReservedDeviceName(name);
+}
+
+QString escapeHidden(const QString& text)
+{
+    QString escaped;
+    for (const QChar character : text) {
+        if (isHidden(character))
+            escaped += QStringLiteral("\\u%1").arg(character.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            escaped += character;
+    }
+    return escaped;
+}
+
+QString printable(const QString& name)
+{
+    constexpr qsizetype MAX_LENGTH = 80;
+    if (name.size() <= MAX_LENGTH)
+        return escapeHidden(name);
+    return escapeHidden(name.left(MAX_LENGTH)) + QStringLiteral("...");
 }
 
 bool isVersionName(const QString& version)

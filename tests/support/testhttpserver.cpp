@@ -5,6 +5,10 @@
 #include <QTimer>
 #include <functional>
 
+#ifdef Q_OS_UNIX
+#include <sys/socket.h>
+#endif
+
 namespace {
 
 const QByteArray NOT_FOUND_BODY = "<html><body><h1>404 Not Found</h1></body></html>";
@@ -112,9 +116,14 @@ private:
         if (!connected())
             return;
         const TestHttpServer::Route& route = m_current.route;
-        const int end = route.closeMidBody ? route.body.size() / 2 : route.body.size();
+        const bool midBody = route.closeMidBody || route.resetMidBody;
+        const int end = midBody ? route.body.size() / 2 : route.body.size();
         const int next = route.chunkSize > 0 ? qMin(end, offset + route.chunkSize) : end;
         m_socket->write(route.body.mid(offset, next - offset));
+        if (route.onBodyProgress) {
+            m_socket->flush();
+            route.onBodyProgress(next);
+        }
         if (next >= end) {
             finishResponse();
             return;
@@ -122,8 +131,28 @@ private:
         QTimer::singleShot(route.chunkIntervalMs, this, [this, next] { sendBody(next); });
     }
 
+    // A zero linger time makes closing the socket send a reset instead of a normal close.
+    void reset()
+    {
+        m_socket->flush();
+#ifdef Q_OS_UNIX
+        const linger immediate{1, 0};
+        ::setsockopt(int(m_socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &immediate,
+                     sizeof immediate);
+#endif
+        m_socket->abort();
+    }
+
     void finishResponse()
     {
+        if (m_current.route.afterResponse) {
+            m_socket->flush();
+            m_current.route.afterResponse();
+        }
+        if (m_current.route.resetMidBody) {
+            reset();
+            return;
+        }
         if (m_current.route.closeMidBody || m_current.closeAfter) {
             m_socket->disconnectFromHost();
             return;
@@ -147,11 +176,12 @@ TestHttpServer::TestHttpServer(QObject* parent) : QObject(parent)
     connect(&m_server, &QTcpServer::newConnection, this, &TestHttpServer::acceptConnections);
     if (!m_server.listen(QHostAddress::LocalHost))
         qFatal("TestHttpServer cannot listen: %s", qPrintable(m_server.errorString()));
+    m_port = m_server.serverPort();
 }
 
 QString TestHttpServer::baseUrl() const
 {
-    return QStringLiteral("http://127.0.0.1:%1/").arg(m_server.serverPort());
+    return QStringLiteral("http://127.0.0.1:%1/").arg(m_port);
 }
 
 void TestHttpServer::setRoute(const QString& path, const Route& route)
@@ -169,6 +199,16 @@ void TestHttpServer::setFile(const QString& path, const QByteArray& body)
 void TestHttpServer::removeRoute(const QString& path)
 {
     m_routes.remove(path);
+}
+
+void TestHttpServer::setRefusing(bool refusing)
+{
+    if (!refusing && !m_server.isListening()) {
+        if (!m_server.listen(QHostAddress::LocalHost, m_port))
+            qFatal("TestHttpServer cannot listen again: %s", qPrintable(m_server.errorString()));
+    } else if (refusing) {
+        m_server.close();
+    }
 }
 
 int TestHttpServer::requestCount(const QString& path) const
