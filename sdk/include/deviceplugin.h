@@ -43,6 +43,8 @@ class DevicePlugin : public IPlugin
     Q_PROPERTY(bool passwordProtected READ passwordProtected NOTIFY deviceStateChanged)
     Q_PROPERTY(QString firmware READ firmware NOTIFY deviceStateChanged)
     Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
+    // How long a simulated device service takes, in milliseconds.
+    Q_PROPERTY(int operationDuration READ operationDuration WRITE setOperationDuration)
 
 public:
     DevicePlugin(DevicePluginInfo info, QList<DeviceSetting> settings, QObject* parent = nullptr);
@@ -103,7 +105,7 @@ public:
 
     // Where this plug-in keeps its files: below the application data folder.
     QString dataFolder() const;
-    // How long a simulated device service takes.
+    int operationDuration() const { return m_operation.interval(); }
     void setOperationDuration(int milliseconds) { m_operation.setInterval(milliseconds); }
 
 public slots:

@@ -534,7 +534,8 @@ bool DevicePlugin::applyFile(const QString& path)
         return false;
     }
     m_configurationPath = QFileInfo(path).absoluteFilePath();
-    if (!file.reportMetaData.isEmpty())
+    // Texts kept here are newer than those in the file; a file from elsewhere brings its own.
+    if (!file.reportMetaData.isEmpty() && m_metaData.entries(m_configurationPath).isEmpty())
         m_metaData.setEntries(m_configurationPath, file.reportMetaData);
     emit configurationChanged();
     return true;

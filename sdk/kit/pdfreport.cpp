@@ -83,8 +83,11 @@ QString PdfReport::write(const QString& path) const
         return QStringLiteral("cannot create the folder");
     // Written beside the target first, so that a failed report never replaces a good one.
     const QString partial = path + QStringLiteral(".part");
+    QFile file(partial);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
     {
-        QPdfWriter writer(partial);
+        QPdfWriter writer(&file);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
         writer.setResolution(300);
@@ -92,7 +95,7 @@ QString PdfReport::write(const QString& path) const
         writer.setCreator(QStringLiteral("Quillmark"));
         ReportPainter painter(writer);
         if (!painter.isActive()) {
-            QFile::remove(partial);
+            file.remove();
             return QStringLiteral("cannot write the file");
         }
         painter.title(title, 18);
@@ -101,6 +104,11 @@ QString PdfReport::write(const QString& path) const
         painter.rows(coverSheet);
         painter.title(configurationTitle, 13);
         painter.rows(configuration);
+    }
+    file.close();
+    if (file.error() != QFile::NoError) {
+        file.remove();
+        return file.errorString();
     }
     QFile::remove(path);
     if (!QFile::rename(partial, path)) {

@@ -1,0 +1,299 @@
+#include "kelvo.h"
+#include "product.h"
+#include "productmanager.h"
+#include "shell.h"
+#include "uiharness.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QQmlContext>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QtTest>
+
+// The road of a user with a demo plug-in through the real window: install it from the
+// launcher, open the virtual device, edit and save on the way back, write a report through the
+// cover sheet, unlock the device password with a code from support, and quit without saving.
+class TestPluginRoad : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void installOpenEditAndSaveOnTheWayBack();
+    void reportThroughTheCoverSheet();
+    void forgottenPasswordWithACodeFromSupport();
+    void everyPluginViewLoads_data();
+    void everyPluginViewLoads();
+    void quitWithUnsavedChangesAndNoEndsTheProgram();
+
+private:
+    QQuickItem* button(const QString& name) const;
+    int state(const QString& name) const;
+    QObject* plugin() const;
+    bool checkChanges() const;
+    void install(const QString& name);
+    void openVirtualDevice(const QString& name);
+    void leaveWithoutChanges();
+    QObject* fileDialog() const;
+    void waitUntilOpened(QObject* popup) const;
+    QJsonObject deviceMemory(const QString& name) const;
+
+    UiHarness m_ui;
+    QTemporaryDir m_files;
+};
+
+void TestPluginRoad::initTestCase()
+{
+    QVERIFY(m_ui.start());
+    QVERIFY(button(QStringLiteral("KASTOR+")));
+}
+
+void TestPluginRoad::cleanup()
+{
+    const QStringList warnings = UiHarness::takeWarnings();
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+}
+
+QQuickItem* TestPluginRoad::button(const QString& name) const
+{
+    return m_ui.item(QStringLiteral("pluginButton_") + name);
+}
+
+int TestPluginRoad::state(const QString& name) const
+{
+    return button(name)->property("pluginButtonState").toInt();
+}
+
+QObject* TestPluginRoad::plugin() const
+{
+    return m_ui.shell()->engine().rootContext()->contextProperty("plugin").value<QObject*>();
+}
+
+bool TestPluginRoad::checkChanges() const
+{
+    bool changed = false;
+    QMetaObject::invokeMethod(plugin(), "checkChanges", Q_RETURN_ARG(bool, changed));
+    return changed;
+}
+
+void TestPluginRoad::waitUntilOpened(QObject* popup) const
+{
+    QVERIFY(popup);
+    QTRY_VERIFY(popup->property("opened").toBool());
+}
+
+void TestPluginRoad::install(const QString& name)
+{
+    QQuickItem* pluginButton = button(name);
+    m_ui.click(pluginButton);
+    QTRY_COMPARE(state(name), int(Product::NOT_INSTALLED_CHANGELOG));
+    QTRY_VERIFY(!m_ui.find(QStringLiteral("loadingRec"))->property("visible").toBool());
+    QTRY_COMPARE(pluginButton->height(), pluginButton->property("lookHeight").toReal());
+    QSignalSpy installed(ProductManager::instance(), &ProductManager::pluginsChanged);
+    m_ui.click(m_ui.findIn(pluginButton, QStringLiteral("downloadButton")));
+    QVERIFY(installed.wait(10000));
+    QTRY_COMPARE(state(name), int(Product::INSTALLED));
+}
+
+void TestPluginRoad::openVirtualDevice(const QString& name)
+{
+    QQuickItem* pluginButton = button(name);
+    m_ui.click(pluginButton);
+    QCOMPARE(state(name), int(Product::INSTALLED_STARTOPTIONS));
+    QTRY_COMPARE(pluginButton->height(), pluginButton->property("lookHeight").toReal());
+    QQuickItem* open = m_ui.findIn(pluginButton, QStringLiteral("openVirtualDevice"));
+    QVERIFY(open);
+    m_ui.click(open);
+    const QString plugin = name == QLatin1String("KASTOR+") ? QStringLiteral("kastorplus")
+                                                             : name.toLower();
+    // The view is injected with its navigation bar and its control panel.
+    QTRY_VERIFY(m_ui.item(plugin + QStringLiteral("View")));
+    QVERIFY(m_ui.item(plugin + QStringLiteral("View"))->isVisible());
+    QVERIFY(m_ui.item(plugin + QStringLiteral("Navigation")));
+    QVERIFY(m_ui.item(plugin + QStringLiteral("ControlPanel")));
+    QVERIFY(!m_ui.item(QStringLiteral("pluginContainer"))->isVisible());
+    QTRY_VERIFY(!m_ui.find(QStringLiteral("loadingRec"))->property("visible").toBool());
+}
+
+// Back without changes: the shell warns, OK (EXIT) returns to the launcher.
+void TestPluginRoad::leaveWithoutChanges()
+{
+    m_ui.click(m_ui.item(QStringLiteral("backButton")));
+    QObject* popup = m_ui.find(QStringLiteral("messagePopup"));
+    waitUntilOpened(popup);
+    m_ui.click(m_ui.findIn(popup, QStringLiteral("okButton")));
+    QTRY_VERIFY(m_ui.item(QStringLiteral("pluginContainer"))->isVisible());
+}
+
+QObject* TestPluginRoad::fileDialog() const
+{
+    for (QObject* object : m_ui.window()->findChildren<QObject*>()) {
+        if (object->inherits("QQuickFileDialog"))
+            return object;
+    }
+    return nullptr;
+}
+
+QJsonObject TestPluginRoad::deviceMemory(const QString& name) const
+{
+    QFile memory(m_ui.appDataPath() + QStringLiteral("/plugins/%1/virtualDevice.json").arg(name));
+    if (!memory.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(memory.readAll()).object().value("configuration").toObject();
+}
+
+void TestPluginRoad::installOpenEditAndSaveOnTheWayBack()
+{
+    install(QStringLiteral("KASTOR+"));
+    openVirtualDevice(QStringLiteral("KASTOR+"));
+    QVERIFY(!checkChanges());
+
+    QQuickItem* direction = m_ui.item(QStringLiteral("directionToggle"));
+    m_ui.click(m_ui.findIn(direction, QStringLiteral("secondOption")));
+    QVERIFY(checkChanges());
+
+    m_ui.click(m_ui.item(QStringLiteral("backButton")));
+    QObject* saveDialog = m_ui.find(QStringLiteral("saveDialog"));
+    waitUntilOpened(saveDialog);
+    m_ui.click(m_ui.findIn(saveDialog, QStringLiteral("yesButton")));
+    QTRY_VERIFY(m_ui.item(QStringLiteral("pluginContainer"))->isVisible());
+    QTRY_VERIFY(!m_ui.item(QStringLiteral("kastorplusView")));
+    QCOMPARE(deviceMemory(QStringLiteral("kastorplus")).value("directionReversed").toBool(), true);
+}
+
+void TestPluginRoad::reportThroughTheCoverSheet()
+{
+    openVirtualDevice(QStringLiteral("KASTOR+"));
+    m_ui.click(m_ui.item(QStringLiteral("createReport")));
+    QQuickItem* sheet = m_ui.item(QStringLiteral("coverSheetInputs"));
+    QVERIFY(sheet);
+    const QString project = QStringLiteral("Fire station Nord");
+    QQuickItem* projectName = m_ui.findIn(sheet, QStringLiteral("projectName"));
+    if (projectName) {
+        QQuickItem* field = m_ui.findIn(projectName, QStringLiteral("textField"));
+        m_ui.click(field ? field : projectName);
+        QTest::keyClicks(m_ui.window(), project);
+        m_ui.click(m_ui.findIn(sheet, QStringLiteral("createReportButtonButton")));
+    } else {
+        // The minimal sheet has no fields yet: store what its project field would, and ask
+        // for the file as its create button does.
+        QMetaObject::invokeMethod(plugin(), "setMetaData", Q_ARG(QString, "projectName"),
+                                  Q_ARG(QString, project));
+        QObject* dialog = sheet->property("saveDialog").value<QObject*>();
+        QVERIFY(dialog);
+        dialog->setProperty("isSavingFile", true);
+        dialog->setProperty("isPDF", true);
+        dialog->setProperty("nameFilters", QStringList{QStringLiteral("PDF (*.pdf)")});
+        QMetaObject::invokeMethod(dialog, "open");
+    }
+    QObject* dialog = fileDialog();
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->property("visible").toBool());
+    QVERIFY(dialog->property("isPDF").toBool());
+    const QString path = m_files.filePath(QStringLiteral("report.pdf"));
+    QVERIFY(dialog->setProperty("selectedFile", QUrl::fromLocalFile(path)));
+    QMetaObject::invokeMethod(dialog, "accept");
+
+    QFile report(path);
+    QTRY_VERIFY(report.exists());
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    QCOMPARE(report.read(4), QByteArray("%PDF"));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(10000));
+    QVERIFY(QString::fromUtf8(text.readAllStandardOutput()).contains(project));
+    QTRY_VERIFY(!m_ui.find(QStringLiteral("loadingRec"))->property("visible").toBool());
+}
+
+void TestPluginRoad::forgottenPasswordWithACodeFromSupport()
+{
+    m_ui.click(m_ui.item(QStringLiteral("servicePage")));
+    QVERIFY(plugin()->property("passwordProtected").toBool());
+    QQuickItem* forgotten = m_ui.item(QStringLiteral("forgottenPasswordButton"));
+    QTRY_VERIFY(forgotten->isVisible());
+    m_ui.click(forgotten);
+    QObject* popup = m_ui.find(QStringLiteral("forgottenPasswordPopUp"));
+    waitUntilOpened(popup);
+    const QString customerCode = popup->property("customerCodeText").toString();
+    QVERIFY2(customerCode.endsWith(QLatin1String(" TST")), qPrintable(customerCode));
+
+    // Support looks the code up in its table.
+    QFile table(QStringLiteral(TEST_UNLOCK_TABLE));
+    QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
+    QString unlockCode;
+    for (const QString& line : QString::fromUtf8(table.readAll()).split('\n')) {
+        if (line.startsWith(customerCode.left(5) + QLatin1Char(' ')))
+            unlockCode = line.section(QLatin1Char(' '), 1);
+    }
+    QVERIFY(!unlockCode.isEmpty());
+
+    QQuickItem* field = nullptr;
+    for (QQuickItem* candidate : popup->findChildren<QQuickItem*>()) {
+        if (candidate->inherits("QQuickTextInput") && !candidate->property("readOnly").toBool())
+            field = candidate;
+    }
+    QVERIFY(field);
+    m_ui.click(field);
+    QTest::keyClicks(m_ui.window(), unlockCode);
+    QCOMPARE(popup->property("salesCode").toString(), unlockCode);
+    QQuickItem* ok = m_ui.findIn(popup, QStringLiteral("okButton"));
+    if (!ok) {
+        for (QQuickItem* candidate : popup->findChildren<QQuickItem*>()) {
+            if (candidate->property("text").toString() == QLatin1String("OK"))
+                ok = candidate;
+        }
+    }
+    m_ui.click(ok);
+    QTRY_VERIFY(!plugin()->property("passwordProtected").toBool());
+    QTRY_VERIFY(!popup->property("opened").toBool());
+    QTRY_VERIFY(!m_ui.item(QStringLiteral("forgottenPasswordButton"))->isVisible());
+    // The plug-in confirms with a pop-up of its own.
+    QObject* message = m_ui.find(QStringLiteral("messagePopup"));
+    waitUntilOpened(message);
+    m_ui.click(m_ui.findIn(message, QStringLiteral("okButton")));
+    QTRY_VERIFY(!message->property("opened").toBool());
+    leaveWithoutChanges();
+}
+
+void TestPluginRoad::everyPluginViewLoads_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("pelion") << QStringLiteral("PELION");
+    QTest::newRow("ventus") << QStringLiteral("VENTUS");
+}
+
+void TestPluginRoad::everyPluginViewLoads()
+{
+    QFETCH(QString, name);
+    install(name);
+    openVirtualDevice(name);
+    m_ui.click(m_ui.item(QStringLiteral("servicePage")));
+    QTRY_VERIFY(m_ui.item(QStringLiteral("maintenanceBox"))->isVisible());
+    m_ui.click(m_ui.item(QStringLiteral("settingsPage")));
+    QVERIFY(!checkChanges());
+    leaveWithoutChanges();
+}
+
+void TestPluginRoad::quitWithUnsavedChangesAndNoEndsTheProgram()
+{
+    openVirtualDevice(QStringLiteral("KASTOR+"));
+    m_ui.click(m_ui.findIn(m_ui.item(QStringLiteral("directionToggle")),
+                           QStringLiteral("firstOption")));
+    QVERIFY(checkChanges());
+
+    QSignalSpy quit(&m_ui.shell()->engine(), &QQmlEngine::quit);
+    m_ui.window()->close();
+    QObject* saveDialog = m_ui.find(QStringLiteral("saveDialog"));
+    waitUntilOpened(saveDialog);
+    m_ui.click(m_ui.findIn(saveDialog, QStringLiteral("noButton")));
+    QTRY_COMPARE(quit.count(), 1);
+    QVERIFY(!m_ui.window()->isVisible());
+    // Nothing was saved: the device still holds the reversed direction.
+    QCOMPARE(deviceMemory(QStringLiteral("kastorplus")).value("directionReversed").toBool(), true);
+}
+
+QTEST_MAIN(TestPluginRoad)
+#include "tst_pluginroad.moc"
