@@ -192,8 +192,6 @@ ApplicationWindow {
         const sheet = sheetComponent.createObject(rootWindow.contentItem, {
                                                       "saveDialog": fileDialog
                                                   })
-        sheet.anchors.right = rootWindow.contentItem.right
-        sheet.anchors.rightMargin = -2 * rootWindow.width
         sheet.width = Qt.binding(() => Math.min(sizes.reportCoverSheetWidth, rootWindow.width))
         sheet.height = Qt.binding(() => {
                                       if (sizes.reportCoverSheetWidth >= rootWindow.width)
@@ -388,8 +386,8 @@ ApplicationWindow {
         isMobileLayout: rootWindow.useMobileLayout
 
         onResetDialogBoxes: {
-            if (updateDialog.dialogState !== 0)
-                updateDialog.dialogState = 0
+            if (updateDialog.updateDialogState !== 0)
+                updateDialog.updateDialogState = 0
             rootWindow.hidePanel(userSettings)
             rootWindow.hidePanel(assemblyInstructions)
         }
@@ -441,7 +439,8 @@ ApplicationWindow {
         width: parent.width
         height: parent.height
         useMobileLayout: rootWindow.useMobileLayout
-        onLanguageChanged: rootWindow.showMessage(
+        header: headerRec.companyHeader
+        onChangedLanguage: rootWindow.showMessage(
                                "Die Änderung der Sprache wird erst nach einem Neustart wirksam.\n"
                                + "The change of language only takes effect after a restart.",
                                Events.INFO_MESSAGE, Events.OK, Events.CANCEL, "")
@@ -456,6 +455,7 @@ ApplicationWindow {
         width: parent.width
         height: parent.height
         useMobileLayout: rootWindow.useMobileLayout
+        header: headerRec.companyHeader
     }
 
     GlobalAssemblyInstructions {
