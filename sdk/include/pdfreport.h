@@ -11,9 +11,9 @@ struct PdfReport
     using Rows = QList<QPair<QString, QString>>;
 
     QString title;
-    Rows header;        // device, versions, date
+    Rows header; // device, versions, date
     QString coverSheetTitle;
-    Rows coverSheet;    // label and text of each cover-sheet field
+    Rows coverSheet; // label and text of each cover-sheet field
     QString configurationTitle;
     Rows configuration; // label and value of each setting
 

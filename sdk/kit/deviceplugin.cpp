@@ -25,14 +25,14 @@ const QString PASSWORD = QStringLiteral("passwordProtected");
 const QString FIRMWARE = QStringLiteral("firmware");
 const QString FIRST_FIRMWARE = QStringLiteral("1.0.0");
 // The cover sheet's fields, in the order of the sheet.
-const QList<QPair<QString, Text>> COVER_SHEET{{QStringLiteral("projectName"), PROJECT_NAME},
-                                               {QStringLiteral("customerData"), CUSTOMER_DATA},
-                                               {QStringLiteral("constructorData"), CONSTRUCTOR_DATA},
-                                               {QStringLiteral("serviceDate"), SERVICE_DATE},
-                                               {QStringLiteral("serviceRepresentative"),
-                                                SERVICE_REPRESENTATIVE},
-                                               {QStringLiteral("objectData"), OBJECT_DATA},
-                                               {QStringLiteral("freeText"), DESCRIPTION}};
+const QList<QPair<QString, Text>> COVER_SHEET{
+    {QStringLiteral("projectName"), PROJECT_NAME},
+    {QStringLiteral("customerData"), CUSTOMER_DATA},
+    {QStringLiteral("constructorData"), CONSTRUCTOR_DATA},
+    {QStringLiteral("serviceDate"), SERVICE_DATE},
+    {QStringLiteral("serviceRepresentative"), SERVICE_REPRESENTATIVE},
+    {QStringLiteral("objectData"), OBJECT_DATA},
+    {QStringLiteral("freeText"), DESCRIPTION}};
 
 QString newestFile(const QString& folder, const QString& pattern)
 {
@@ -170,22 +170,21 @@ void DevicePlugin::createBackupOnSDCard(const QString& folder)
 {
     const QString local = ConfigurationFile::localPath(folder);
     m_lastBackupFolder = local;
-    writeBackup(local + QStringLiteral("/BACKUP/%1_%2.%3")
-                            .arg(m_info.name)
-                            .arg(m_canId)
-                            .arg(m_info.fileExtension));
+    writeBackup(
+        local +
+        QStringLiteral("/BACKUP/%1_%2.%3").arg(m_info.name).arg(m_canId).arg(m_info.fileExtension));
 }
 
 void DevicePlugin::createBackupForSDCard(const QString& folder)
 {
     const QString local = ConfigurationFile::localPath(folder);
     m_lastBackupFolder = local;
-    writeBackup(local + QStringLiteral("/%1_%2_%3.%4")
-                            .arg(m_info.name)
-                            .arg(m_canId)
-                            .arg(QDateTime::currentDateTime().toString(
-                                QStringLiteral("yyyyMMdd-hhmmss")))
-                            .arg(m_info.fileExtension));
+    writeBackup(local +
+                QStringLiteral("/%1_%2_%3.%4")
+                    .arg(m_info.name)
+                    .arg(m_canId)
+                    .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss")))
+                    .arg(m_info.fileExtension));
 }
 
 void DevicePlugin::restoreBackup(int canId)
@@ -197,8 +196,8 @@ void DevicePlugin::restoreBackup(int canId)
         found = m_lastBackupFolder + QStringLiteral("/BACKUP/") + prefix + QLatin1Char('.') +
                 m_info.fileExtension;
         if (!QFile::exists(found))
-            found = newestFile(m_lastBackupFolder, prefix + QStringLiteral("_*.") +
-                                                       m_info.fileExtension);
+            found = newestFile(m_lastBackupFolder,
+                               prefix + QStringLiteral("_*.") + m_info.fileExtension);
     }
     if (found.isEmpty()) {
         status(text(NO_BACKUP).arg(canId), true);
@@ -249,8 +248,7 @@ void DevicePlugin::createPdfReport(const QString& path, const QString& version)
     report.configurationTitle = text(REPORT_CONFIGURATION);
     for (const DeviceSetting& setting : m_configuration.settings()) {
         if (!setting.key.startsWith(QLatin1String("wifiPassword")))
-            report.configuration.append(
-                {setting.label, m_configuration.displayValue(setting)});
+            report.configuration.append({setting.label, m_configuration.displayValue(setting)});
     }
     const QString error = report.write(target);
     if (error.isEmpty()) {
@@ -272,14 +270,14 @@ void DevicePlugin::saveCreatedReport(const QString& path)
     if (!target.isEmpty() && QFileInfo(target).absoluteFilePath() != m_lastReport) {
         QFile::remove(target);
         if (!QFile::copy(m_lastReport, target)) {
-            status(text(REPORT_FAILED).arg(QDir::toNativeSeparators(target),
-                                           QStringLiteral("copy failed")),
+            status(text(REPORT_FAILED)
+                       .arg(QDir::toNativeSeparators(target), QStringLiteral("copy failed")),
                    true);
             return;
         }
     }
-    status(text(REPORT_SAVED).arg(QDir::toNativeSeparators(target.isEmpty() ? m_lastReport
-                                                                           : target)));
+    status(
+        text(REPORT_SAVED).arg(QDir::toNativeSeparators(target.isEmpty() ? m_lastReport : target)));
 }
 
 void DevicePlugin::forcedUpdateFirmware()
@@ -322,8 +320,7 @@ void DevicePlugin::setFactorySettings()
     });
 }
 
-void DevicePlugin::saveWifiSettings(const QString& ssid, const QString& password, int, int,
-                                    bool)
+void DevicePlugin::saveWifiSettings(const QString& ssid, const QString& password, int, int, bool)
 {
     if (!m_info.hasWifi) {
         status(text(NO_WIFI), true);
@@ -407,9 +404,10 @@ void DevicePlugin::removeDevice()
     }
     QDir().mkpath(dataFolder() + QStringLiteral("/temp"));
     if (!writeConfiguration(temporaryFile()).isEmpty()) {
-        status(text(FILE_SAVE_FAILED).arg(QDir::toNativeSeparators(temporaryFile()),
-                                          QStringLiteral("temporary file")),
-               true);
+        status(
+            text(FILE_SAVE_FAILED)
+                .arg(QDir::toNativeSeparators(temporaryFile()), QStringLiteral("temporary file")),
+            true);
         return;
     }
     // The virtual device comes back at once, with what its memory holds.
@@ -519,9 +517,9 @@ bool DevicePlugin::applyFile(const QString& path)
     ConfigurationFile file;
     const QString error = file.read(path);
     if (!error.isEmpty()) {
-        status((QFile::exists(path) ? text(FILE_NOT_JSON) : text(FILE_NOT_READABLE))
-                   .arg(shown, error),
-               true);
+        status(
+            (QFile::exists(path) ? text(FILE_NOT_JSON) : text(FILE_NOT_READABLE)).arg(shown, error),
+            true);
         return false;
     }
     if (file.pluginName != m_info.name) {

@@ -25,8 +25,8 @@ public:
     {
         QFont font(QStringLiteral("Liberation Sans"), pointSize, QFont::Bold);
         m_painter.setFont(font);
-        const QRect bounds = m_painter.boundingRect(QRect(0, 0, m_width, m_height),
-                                                    Qt::TextWordWrap, text);
+        const QRect bounds =
+            m_painter.boundingRect(QRect(0, 0, m_width, m_height), Qt::TextWordWrap, text);
         makeRoom(bounds.height() * 2);
         m_painter.drawText(QRect(0, m_y, m_width, bounds.height()), Qt::TextWordWrap, text);
         m_y += bounds.height() + bounds.height() / 2;
@@ -38,17 +38,16 @@ public:
         const int textWidth = m_width - labelWidth;
         for (const auto& [label, text] : rows) {
             m_painter.setFont(QFont(QStringLiteral("Liberation Sans"), 10, QFont::Bold));
-            const QRect labelBounds = m_painter.boundingRect(
-                QRect(0, 0, labelWidth - 40, m_height), Qt::TextWordWrap, label);
+            const QRect labelBounds = m_painter.boundingRect(QRect(0, 0, labelWidth - 40, m_height),
+                                                             Qt::TextWordWrap, label);
             m_painter.setFont(QFont(QStringLiteral("Liberation Sans"), 10));
             const QString shown = text.isEmpty() ? QStringLiteral("-") : text;
-            const QRect textBounds = m_painter.boundingRect(QRect(0, 0, textWidth, m_height),
-                                                            Qt::TextWordWrap, shown);
+            const QRect textBounds =
+                m_painter.boundingRect(QRect(0, 0, textWidth, m_height), Qt::TextWordWrap, shown);
             const int rowHeight = qMax(labelBounds.height(), textBounds.height());
             makeRoom(rowHeight);
             m_painter.setFont(QFont(QStringLiteral("Liberation Sans"), 10, QFont::Bold));
-            m_painter.drawText(QRect(0, m_y, labelWidth - 40, rowHeight), Qt::TextWordWrap,
-                               label);
+            m_painter.drawText(QRect(0, m_y, labelWidth - 40, rowHeight), Qt::TextWordWrap, label);
             m_painter.setFont(QFont(QStringLiteral("Liberation Sans"), 10));
             m_painter.drawText(QRect(labelWidth, m_y, textWidth, rowHeight), Qt::TextWordWrap,
                                shown);

@@ -68,7 +68,9 @@ void TestPluginContract::open(const QString& name)
     QVERIFY2(getPlugin, qPrintable(library.errorString()));
     m_plugin.reset(getPlugin());
     connect(m_plugin.get(), &IPlugin::updateStatus, this,
-            [this](const QString& text, XEvents::MessageTypes type) { m_status << Status{text, type}; });
+            [this](const QString& text, XEvents::MessageTypes type) {
+                m_status << Status{text, type};
+            });
     QSignalSpy injected(m_plugin.get(), &IPlugin::injectUi);
     QVERIFY(QMetaObject::invokeMethod(m_plugin.get(), "openVirtualDevice"));
     QCOMPARE(injected.count(), 1);
@@ -83,9 +85,12 @@ void TestPluginContract::addPluginRows()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QVariant>("changed");
     QTest::addColumn<QVariant>("refused");
-    QTest::newRow("kastorplus") << "kastorplus" << "openingWidth" << QVariant(450) << QVariant(5000);
-    QTest::newRow("pelion") << "pelion" << "alarmDelay" << QVariant(30) << QVariant(99);
-    QTest::newRow("ventus") << "ventus" << "windAlarm" << QVariant(25) << QVariant(80);
+    QTest::newRow("kastorplus") << "kastorplus"
+                                << "openingWidth" << QVariant(450) << QVariant(5000);
+    QTest::newRow("pelion") << "pelion"
+                            << "alarmDelay" << QVariant(30) << QVariant(99);
+    QTest::newRow("ventus") << "ventus"
+                            << "windAlarm" << QVariant(25) << QVariant(80);
 }
 
 QVariant TestPluginContract::value(const QString& key) const
@@ -161,10 +166,11 @@ void TestPluginContract::badFileKeepsConfiguration_data()
     QTest::addColumn<QByteArray>("content");
     QTest::newRow("not JSON") << "kastorplus" << QByteArray("{\"plugin\": \"kastor");
     QTest::newRow("empty") << "pelion" << QByteArray();
-    QTest::newRow("another device") << "ventus"
-                                    << QByteArray(R"({"plugin":"pelion","configuration":{}})");
+    QTest::newRow("another device")
+        << "ventus" << QByteArray(R"({"plugin":"pelion","configuration":{}})");
     QTest::newRow("value out of range")
-        << "kastorplus" << QByteArray(R"({"plugin":"kastorplus","configuration":{"openingWidth":9}})");
+        << "kastorplus"
+        << QByteArray(R"({"plugin":"kastorplus","configuration":{"openingWidth":9}})");
     QTest::newRow("wrong type")
         << "ventus" << QByteArray(R"({"plugin":"ventus","configuration":{"rainAlarm":"yes"}})");
     QTest::newRow("fraction for a whole number")
@@ -189,7 +195,8 @@ void TestPluginContract::badFileKeepsConfiguration()
     QSignalSpy changed(m_plugin.get(), SIGNAL(configurationChanged()));
     QMetaObject::invokeMethod(m_plugin.get(), "loadConfigurationFile", Q_ARG(QString, path));
     QCOMPARE(lastStatus().type, XEvents::STATUS_ERROR_MESSAGE);
-    QVERIFY2(lastStatus().text.contains(QDir::toNativeSeparators(path)), qPrintable(lastStatus().text));
+    QVERIFY2(lastStatus().text.contains(QDir::toNativeSeparators(path)),
+             qPrintable(lastStatus().text));
     QCOMPARE(changed.count(), 0);
     QCOMPARE(m_plugin->property("configuration").toMap(), before);
 }
@@ -252,7 +259,8 @@ void TestPluginContract::pdfReport()
                               Q_ARG(QString, key), Q_ARG(QVariant, changed));
     QMetaObject::invokeMethod(m_plugin.get(), "setMetaData", Q_ARG(QString, "projectName"),
                               Q_ARG(QString, "Fire station Nord"));
-    QMetaObject::invokeMethod(m_plugin.get(), "setMetaData", Q_ARG(QString, "serviceRepresentative"),
+    QMetaObject::invokeMethod(m_plugin.get(), "setMetaData",
+                              Q_ARG(QString, "serviceRepresentative"),
                               Q_ARG(QString, "Ada Brenner"));
     QSignalSpy overlay(m_plugin.get(), &IPlugin::showSplashScreen);
     const QString path = m_files.filePath(name + QStringLiteral("-report"));
@@ -270,8 +278,9 @@ void TestPluginContract::pdfReport()
     text.start(QStringLiteral("pdftotext"), {report.fileName(), QStringLiteral("-")});
     QVERIFY(text.waitForFinished(10000));
     const QString content = QString::fromUtf8(text.readAllStandardOutput()).simplified();
-    for (const QString& expected : {QStringLiteral("Fire station Nord"), QStringLiteral("Ada Brenner"),
-                                    QStringLiteral("2.1.0"), changed.toString()})
+    for (const QString& expected :
+         {QStringLiteral("Fire station Nord"), QStringLiteral("Ada Brenner"),
+          QStringLiteral("2.1.0"), changed.toString()})
         QVERIFY2(content.contains(expected), qPrintable(expected + " not in: " + content));
 
     // A folder that cannot be written: an error line, and the overlay goes away all the same.

@@ -1,6 +1,7 @@
 import QtQuick
 import Qt5Compat.GraphicalEffects
 import MessageFlags 1.0
+import common.src.presentation_layer.assets.common_controls
 
 // The status lines at the bottom of the window, with an info/error filter and a search. In
 // automatic mode a new line slides the box up and it slides down again 5 s after the last one;

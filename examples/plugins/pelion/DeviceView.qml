@@ -9,8 +9,9 @@ BasicPluginView {
 
     // 0: the settings, 1: the services; the navigation bar switches.
     property int page: 0
-    // Set while the editors take the plug-in's values, so that they do not echo them back.
-    property bool showing: false
+    // Set while the editors take the plug-in's values (and while they are built), so that they
+    // do not echo them back.
+    property bool showing: true
 
     function showConfiguration() {
         const values = plugin.configuration
