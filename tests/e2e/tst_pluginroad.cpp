@@ -42,6 +42,8 @@ private:
     QObject* fileDialog() const;
     void waitUntilOpened(QObject* popup) const;
     void type(const QString& text) const;
+    static void scrollIntoView(QQuickItem* item);
+    QQuickItem* directionOption(const QString& option) const;
     QJsonObject deviceMemory(const QString& name) const;
 
     UiHarness m_ui;
@@ -104,6 +106,28 @@ void TestPluginRoad::type(const QString& text) const
 {
     for (const QChar character : text)
         QTest::keyClick(m_ui.window(), character.toLatin1());
+}
+
+// An option of the Kastor+ direction switch, once the settings have unfolded.
+QQuickItem* TestPluginRoad::directionOption(const QString& option) const
+{
+    QQuickItem* drive = m_ui.item(QStringLiteral("driveBox"));
+    if (!QTest::qWaitFor(
+            [&] { return drive->height() == drive->property("foldingBoxHeightOpen").toReal(); }))
+        return nullptr;
+    return m_ui.findIn(m_ui.item(QStringLiteral("directionToggle")), option);
+}
+
+// As a user scrolls: the nearest flickable moves until the item shows at its bottom edge.
+void TestPluginRoad::scrollIntoView(QQuickItem* item)
+{
+    QQuickItem* flickable = item->parentItem();
+    while (flickable && !flickable->inherits("QQuickFlickable"))
+        flickable = flickable->parentItem();
+    QVERIFY(flickable);
+    auto* content = flickable->property("contentItem").value<QQuickItem*>();
+    const qreal bottom = item->mapToItem(content, QPointF(0, item->height())).y();
+    flickable->setProperty("contentY", qMax(0.0, bottom - flickable->height()));
 }
 
 void TestPluginRoad::install(const QString& name)
@@ -179,11 +203,7 @@ void TestPluginRoad::installOpenEditAndSaveOnTheWayBack()
         return;
     QVERIFY(!checkChanges());
 
-    // The settings unfold when the view opens.
-    QQuickItem* drive = m_ui.item(QStringLiteral("driveBox"));
-    QTRY_COMPARE(drive->height(), drive->property("foldingBoxHeightOpen").toReal());
-    QQuickItem* direction = m_ui.item(QStringLiteral("directionToggle"));
-    m_ui.click(m_ui.findIn(direction, QStringLiteral("secondOption")));
+    m_ui.click(directionOption(QStringLiteral("secondOption")));
     QVERIFY(checkChanges());
 
     m_ui.click(m_ui.item(QStringLiteral("backButton")));
@@ -211,15 +231,23 @@ void TestPluginRoad::reportThroughTheCoverSheet()
         m_ui.findIn(m_ui.findIn(sheet, QStringLiteral("projectName")), QStringLiteral("input")));
     type(project);
     QTRY_VERIFY(create->isVisible());
+    scrollIntoView(create);
     m_ui.click(create);
     QObject* dialog = fileDialog();
     QVERIFY(dialog);
     QTRY_VERIFY(dialog->property("visible").toBool());
     QVERIFY(dialog->property("isPDF").toBool());
-    const QString path = m_files.filePath(QStringLiteral("report.pdf"));
-    QVERIFY(dialog->setProperty("selectedFile", QUrl::fromLocalFile(path)));
+    // The user goes to a folder of theirs, names the file and saves.
+    dialog->setProperty("currentFolder", QUrl::fromLocalFile(m_files.path()));
+    QQuickItem* fileName =
+        qobject_cast<QQuickItem*>(m_ui.find(QStringLiteral("fileNameTextField")));
+    QVERIFY(fileName);
+    QTRY_VERIFY(fileName->isVisible());
+    m_ui.click(fileName);
+    QTest::keySequence(m_ui.window(), QKeySequence::SelectAll);
+    type(QStringLiteral("report.pdf"));
     QMetaObject::invokeMethod(dialog, "accept");
-
+    const QString path = m_files.filePath(QStringLiteral("report.pdf"));
     QFile report(path);
     QTRY_VERIFY(report.exists());
     QVERIFY(report.open(QIODevice::ReadOnly));
@@ -297,8 +325,7 @@ void TestPluginRoad::quitWithUnsavedChangesAndNoEndsTheProgram()
     openVirtualDevice(QStringLiteral("KASTOR+"));
     if (QTest::currentTestFailed())
         return;
-    m_ui.click(
-        m_ui.findIn(m_ui.item(QStringLiteral("directionToggle")), QStringLiteral("firstOption")));
+    m_ui.click(directionOption(QStringLiteral("firstOption")));
     QVERIFY(checkChanges());
 
     QSignalSpy quit(&m_ui.shell()->engine(), &QQmlEngine::quit);
