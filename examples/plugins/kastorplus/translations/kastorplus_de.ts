@@ -4,510 +4,474 @@
 <context>
     <name>ControlPanel</name>
     <message>
-        <location filename="../ControlPanel.qml" line="10"/>
         <source>Save the configuration to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration in einer Datei speichern</translation>
     </message>
     <message>
-        <location filename="../ControlPanel.qml" line="11"/>
         <source>Create a report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht erstellen</translation>
     </message>
 </context>
 <context>
     <name>DevicePlugin</name>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="77"/>
         <source>Configuration saved to the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration im Gerät gespeichert</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="78"/>
         <source>The configuration could not be saved to the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration konnte nicht im Gerät gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="79"/>
         <source>Configuration saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration in %1 gespeichert</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="80"/>
         <source>The configuration could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="81"/>
         <source>Configuration loaded from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration aus %1 geladen</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="82"/>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="83"/>
         <source>%1 is not a configuration file (%2); the current configuration is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Konfigurationsdatei (%2); die aktuelle Konfiguration bleibt erhalten</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="84"/>
         <source>%1 holds the configuration of another device (%2); the current configuration is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält die Konfiguration eines anderen Geräts (%2); die aktuelle Konfiguration bleibt erhalten</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="85"/>
         <source>%1 holds a bad value for &quot;%2&quot;; the current configuration is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält einen ungültigen Wert für „%2“; die aktuelle Konfiguration bleibt erhalten</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="86"/>
         <source>Configuration loaded from the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration vom Gerät geladen</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="87"/>
         <source>Discard your changes and load the configuration from the device?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Änderungen verwerfen und die Konfiguration vom Gerät laden?</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="88"/>
         <source>Report created: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht erstellt: %1</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="89"/>
         <source>The report could not be created at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht unter %1 erstellt werden: %2</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="90"/>
         <source>Report saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht gespeichert: %1</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="91"/>
         <source>No report has been created yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde noch kein Bericht erstellt</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="92"/>
         <source>Backup written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung geschrieben: %1</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="93"/>
         <source>The backup could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung konnte nicht nach %1 geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="94"/>
         <source>Backup of device %1 restored from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung von Gerät %1 aus %2 wiederhergestellt</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="95"/>
         <source>There is no backup of device %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Sicherung von Gerät %1</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="96"/>
         <source>The device password has been deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerätepasswort wurde gelöscht</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="97"/>
         <source>The device has no password to delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät hat kein Passwort, das gelöscht werden könnte</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="98"/>
         <source>The device is busy; try again when it has finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät ist beschäftigt; bitte erneut versuchen, wenn es fertig ist</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="99"/>
         <source>Updating the firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware wird aktualisiert</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="100"/>
         <source>Firmware updated to version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware auf Version %1 aktualisiert</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="101"/>
         <source>Restarting the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät wird neu gestartet</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="102"/>
         <source>The device has restarted</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät wurde neu gestartet</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="103"/>
         <source>Formatting the device memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätespeicher wird formatiert</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="104"/>
         <source>The device memory is formatted</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gerätespeicher ist formatiert</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="105"/>
         <source>Resetting the device to factory settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät wird auf Werkseinstellungen zurückgesetzt</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="106"/>
         <source>The device is back to factory settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät ist auf Werkseinstellungen zurückgesetzt</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="107"/>
         <source>Update the device firmware to version %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätefirmware auf Version %1 aktualisieren?</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="108"/>
         <source>Restart the device now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät jetzt neu starten?</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="109"/>
         <source>Formatting erases the configuration stored in the device. Go on?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Formatieren löscht die im Gerät gespeicherte Konfiguration. Fortfahren?</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="110"/>
         <source>Reset the device to factory settings? Your configuration is lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät auf Werkseinstellungen zurücksetzen? Ihre Konfiguration geht verloren.</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="111"/>
         <source>Restore the last backup of device %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Sicherung von Gerät %1 wiederherstellen?</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="112"/>
         <source>Wi-Fi settings saved to the device</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-Einstellungen im Gerät gespeichert</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="113"/>
         <source>This device has no Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Gerät hat kein WLAN</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="114"/>
         <source>The device was removed with unsaved changes. Save them to a file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät wurde mit ungespeicherten Änderungen entfernt. In einer Datei speichern?</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="115"/>
         <source>Save the Wi-Fi settings to the device?</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-Einstellungen im Gerät speichern?</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="116"/>
         <source>The device does not accept %1 for &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät nimmt %1 für „%2“ nicht an</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="117"/>
         <source>Virtual %1 opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Virtuelles Gerät %1 geöffnet</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="118"/>
         <source>The device memory could not be read (%1); it holds the factory settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gerätespeicher konnte nicht gelesen werden (%1); er enthält die Werkseinstellungen</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="119"/>
         <source>The unsaved changes of the removed device were discarded</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ungespeicherten Änderungen des entfernten Geräts wurden verworfen</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="120"/>
         <source>Configuration report</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsbericht</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="121"/>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="122"/>
         <source>Plug-in version</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-in-Version</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="123"/>
         <source>Quillmark version</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmark-Version</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="124"/>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="125"/>
         <source>Created on</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt am</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="126"/>
         <source>Cover sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckblatt</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="127"/>
         <source>Device configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätekonfiguration</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="128"/>
         <source>Project name</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektname</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="129"/>
         <source>Customer data</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundendaten</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="130"/>
         <source>Constructor data</source>
-        <translation type="unfinished"></translation>
+        <translation>Errichterdaten</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="131"/>
         <source>Service date</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartungsdatum</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="132"/>
         <source>Service representative</source>
-        <translation type="unfinished"></translation>
+        <translation>Servicetechniker</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="133"/>
         <source>Object data</source>
-        <translation type="unfinished"></translation>
+        <translation>Objektdaten</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="134"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="135"/>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
-        <location filename="../../../../build/sdk-stage/include/quillmark/devicetexts.h" line="136"/>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
 </context>
 <context>
     <name>DeviceView</name>
     <message>
-        <source>Kastor+ chain actuator</source>
-        <translation type="vanished">Kastor+ Kettenantrieb</translation>
-    </message>
-    <message>
-        <source>Opening width (mm)</source>
-        <translation type="vanished">Öffnungsweite (mm)</translation>
-    </message>
-    <message>
-        <source>Save configuration</source>
-        <translation type="vanished">Konfiguration speichern</translation>
-    </message>
-    <message>
-        <location filename="../DeviceView.qml" line="73"/>
         <source>Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Antrieb</translation>
     </message>
     <message>
-        <location filename="../DeviceView.qml" line="82"/>
         <source>Device name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätename</translation>
     </message>
     <message>
-        <location filename="../DeviceView.qml" line="90"/>
         <source>Opening width</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnungsweite</translation>
     </message>
     <message>
-        <location filename="../DeviceView.qml" line="101"/>
         <source>Run time</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit</translation>
     </message>
     <message>
-        <location filename="../DeviceView.qml" line="113"/>
         <source>Opening limit (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnungsbegrenzung (%)</translation>
     </message>
     <message>
-        <location filename="../DeviceView.qml" line="121"/>
         <source>Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufrichtung</translation>
     </message>
     <message>
-        <location filename="../DeviceView.qml" line="122"/>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
-        <location filename="../DeviceView.qml" line="123"/>
         <source>Reversed</source>
-        <translation type="unfinished"></translation>
+        <translation>Umgekehrt</translation>
     </message>
     <message>
-        <location filename="../DeviceView.qml" line="131"/>
         <source>Closing force</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließkraft</translation>
     </message>
     <message>
-        <location filename="../DeviceView.qml" line="134"/>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrig</translation>
     </message>
     <message>
-        <location filename="../DeviceView.qml" line="138"/>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../DeviceView.qml" line="142"/>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoch</translation>
     </message>
     <message>
-        <location filename="../DeviceView.qml" line="155"/>
-        <location filename="../DeviceView.qml" line="164"/>
         <source>Night ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachtlüftung</translation>
     </message>
     <message>
-        <location filename="../DeviceView.qml" line="165"/>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
-        <location filename="../DeviceView.qml" line="166"/>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
-        <location filename="../DeviceView.qml" line="173"/>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab</translation>
     </message>
     <message>
-        <location filename="../DeviceView.qml" line="181"/>
         <source>Window position</source>
-        <translation type="unfinished"></translation>
+        <translation>Fensterstellung</translation>
     </message>
     <message>
-        <location filename="../DeviceView.qml" line="182"/>
         <source>Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gelesen</translation>
     </message>
 </context>
 <context>
     <name>KastorPlusPlugin</name>
     <message>
-        <location filename="../kastorplusplugin.cpp" line="15"/>
         <source>Kastor+ configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kastor+-Konfiguration</translation>
     </message>
     <message>
-        <location filename="../kastorplusplugin.cpp" line="25"/>
         <source>Device name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätename</translation>
     </message>
     <message>
-        <location filename="../kastorplusplugin.cpp" line="26"/>
         <source>Window drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Fensterantrieb</translation>
     </message>
     <message>
-        <location filename="../kastorplusplugin.cpp" line="27"/>
         <source>Opening width</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnungsweite</translation>
     </message>
     <message>
-        <location filename="../kastorplusplugin.cpp" line="29"/>
         <source>Run time</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit</translation>
     </message>
     <message>
-        <location filename="../kastorplusplugin.cpp" line="31"/>
         <source>Opening limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnungsbegrenzung</translation>
     </message>
     <message>
-        <location filename="../kastorplusplugin.cpp" line="33"/>
         <source>Closing force (0 low, 2 high)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließkraft (0 niedrig, 2 hoch)</translation>
     </message>
     <message>
-        <location filename="../kastorplusplugin.cpp" line="35"/>
         <source>Direction reversed</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufrichtung umgekehrt</translation>
     </message>
     <message>
-        <location filename="../kastorplusplugin.cpp" line="37"/>
         <source>Night ventilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachtlüftung</translation>
     </message>
     <message>
-        <location filename="../kastorplusplugin.cpp" line="39"/>
         <source>Night ventilation from</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachtlüftung ab</translation>
     </message>
 </context>
 <context>
     <name>NavigationBar</name>
     <message>
-        <location filename="../NavigationBar.qml" line="18"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../NavigationBar.qml" line="26"/>
         <source>Services</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienste</translation>
+    </message>
+</context>
+<context>
+    <name>ServicePage</name>
+    <message>
+        <source>Files and backups</source>
+        <translation>Dateien und Sicherungen</translation>
+    </message>
+    <message>
+        <source>Save to the device</source>
+        <translation>Im Gerät speichern</translation>
+    </message>
+    <message>
+        <source>Load from the device</source>
+        <translation>Vom Gerät laden</translation>
+    </message>
+    <message>
+        <source>Open a configuration file</source>
+        <translation>Konfigurationsdatei öffnen</translation>
+    </message>
+    <message>
+        <source>Backup on the SD card</source>
+        <translation>Sicherung auf der SD-Karte</translation>
+    </message>
+    <message>
+        <source>Backup for an SD card</source>
+        <translation>Sicherung für eine SD-Karte</translation>
+    </message>
+    <message>
+        <source>Restore the last backup</source>
+        <translation>Letzte Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Maintenance</source>
+        <translation>Wartung</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Updating</source>
+        <translation>Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Password protection</source>
+        <translation>Passwortschutz</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>Update the firmware</source>
+        <translation>Firmware aktualisieren</translation>
+    </message>
+    <message>
+        <source>Restart the device</source>
+        <translation>Gerät neu starten</translation>
+    </message>
+    <message>
+        <source>Format the device memory</source>
+        <translation>Gerätespeicher formatieren</translation>
+    </message>
+    <message>
+        <source>Factory settings</source>
+        <translation>Werkseinstellungen</translation>
+    </message>
+    <message>
+        <source>Forgotten password</source>
+        <translation>Passwort vergessen</translation>
+    </message>
+    <message>
+        <source>Unplug the virtual device</source>
+        <translation>Virtuelles Gerät abziehen</translation>
     </message>
 </context>
 <context>
     <name>StartOptions</name>
     <message>
-        <source>Open virtual actuator</source>
-        <translation type="vanished">Virtuellen Antrieb öffnen</translation>
-    </message>
-    <message>
-        <source>Connect actuator</source>
-        <translation type="vanished">Antrieb verbinden</translation>
-    </message>
-    <message>
-        <location filename="../StartOptions.qml" line="21"/>
         <source>Open a virtual actuator</source>
-        <translation type="unfinished"></translation>
+        <translation>Virtuellen Antrieb öffnen</translation>
     </message>
     <message>
-        <location filename="../StartOptions.qml" line="30"/>
         <source>No actuator connected: the virtual one works without hardware.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Antrieb angeschlossen: der virtuelle arbeitet ohne Hardware.</translation>
     </message>
 </context>
 </TS>
