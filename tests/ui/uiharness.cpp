@@ -63,8 +63,13 @@ bool UiHarness::start(const QStringList& arguments)
     if (!QTest::qWaitFor([this] { return !m_shell->engine().rootObjects().isEmpty(); }, 20000))
         return false;
     m_window = qobject_cast<QQuickWindow*>(m_shell->engine().rootObjects().constFirst());
-    return m_window && (!catalogue.isEmpty() || catalogue.wait(10000)) &&
-           QTest::qWaitForWindowExposed(m_window);
+    if (!m_window || !(!catalogue.isEmpty() || catalogue.wait(10000)) ||
+        !QTest::qWaitForWindowExposed(m_window))
+        return false;
+    // A first start shows what's new in a modal window; the user closes it before anything else.
+    for (QQuickWindow* whatsNew : m_window->findChildren<QQuickWindow*>())
+        whatsNew->close();
+    return true;
 }
 
 QObject* UiHarness::find(const QString& objectName) const
@@ -109,7 +114,8 @@ void UiHarness::click(QQuickItem* item, Qt::MouseButton button) const
         qWarning("%s is still moving; clicked where it is now", qPrintable(item->objectName()));
     const QPoint centre =
         item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
-    QTest::mouseClick(m_window, button, Qt::NoModifier, centre);
+    // The item may live in a window of its own (the what's-new window).
+    QTest::mouseClick(item->window(), button, Qt::NoModifier, centre);
 }
 
 QStringList UiHarness::takeWarnings()

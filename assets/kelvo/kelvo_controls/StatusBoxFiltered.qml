@@ -1,6 +1,7 @@
 import QtQuick
 import Qt5Compat.GraphicalEffects
 import MessageFlags 1.0
+import common.src.presentation_layer.assets.common_controls
 
 // The status lines at the bottom of the window, with an info/error filter and a search. In
 // automatic mode a new line slides the box up and it slides down again 5 s after the last one;
@@ -39,7 +40,9 @@ Item {
     }
 
     objectName: "statusBox"
-    onIsShownChanged: anchors.bottomMargin = isShown ? 0 : -(textArea.height + margin.five)
+    // Hidden, the toggle button still rests on the window's bottom edge, so that the user can
+    // open the box by hand.
+    anchors.bottomMargin: isShown ? 0 : -(textArea.height - margin.one)
     layer.enabled: true
     layer.effect: DropShadow {
         horizontalOffset: 5
