@@ -193,12 +193,12 @@ ApplicationWindow {
                                                       "saveDialog": fileDialog
                                                   })
         sheet.width = Qt.binding(() => Math.min(sizes.reportCoverSheetWidth, rootWindow.width))
+        // The sheet opens below the top bar, so it never reaches further down than the window.
         sheet.height = Qt.binding(() => {
+                                      const room = rootWindow.height - sizes.clickableSize
                                       if (sizes.reportCoverSheetWidth >= rootWindow.width)
-                                          return rootWindow.height
-                                      if (sizes.reportCoverSheetHeight > rootWindow.height)
-                                          return rootWindow.height - sizes.clickableSize
-                                      return sizes.reportCoverSheetHeight
+                                          return room
+                                      return Math.min(sheet.fullHeight, room)
                                   })
         coverSheetInputs = sheet
         const panel = component.createObject(headerRec, {

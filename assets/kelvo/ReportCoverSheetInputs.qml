@@ -15,6 +15,9 @@ Rectangle {
                                                  && typeof plugin.getMetaData === "function"
                                                  && typeof plugin.setMetaData === "function"
     readonly property real fieldWidth: sizes.eventGroupWidth - margin.five
+    // Tall enough for the form and the notice below it without scrolling.
+    readonly property real fullHeight: sizes.reportCoverSheetHeight + notice.height
+                                       + 3 * margin.two + margin.two
 
     function park() {
         Qt.inputMethod.hide()

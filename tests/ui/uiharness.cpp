@@ -1,5 +1,6 @@
 #include "uiharness.h"
 
+#include "bundlemanager.h"
 #include "productmanager.h"
 #include "shell.h"
 #include "storageserver.h"
@@ -59,6 +60,7 @@ bool UiHarness::start(const QStringList& arguments)
     qputenv("QUILLMARK_SERVER_URL",
             QStringLiteral("http://127.0.0.1:%1/").arg(m_server->serverPort()).toUtf8());
     QSignalSpy catalogue(ProductManager::instance(), &ProductManager::pluginsChanged);
+    QSignalSpy updateCheck(BundleManager::instance(), &BundleManager::kelvoDetailsReceived);
     m_shell = std::make_unique<Shell>(QStringList{QStringLiteral("quillmark")} + arguments);
     if (!QTest::qWaitFor([this] { return !m_shell->engine().rootObjects().isEmpty(); }, 20000))
         return false;
@@ -69,7 +71,28 @@ bool UiHarness::start(const QStringList& arguments)
     // A first start shows what's new in a modal window; the user closes it before anything else.
     for (QQuickWindow* whatsNew : m_window->findChildren<QQuickWindow*>())
         whatsNew->close();
-    return true;
+    return closeUpdateDialog(updateCheck);
+}
+
+bool UiHarness::closeUpdateDialog(QSignalSpy& updateCheck)
+{
+    // The update check of the start opens the update dialog (a newer version or "up to date");
+    // the user closes it with a click beside it.
+    if (updateCheck.isEmpty() && !updateCheck.wait(10000))
+        return false;
+    QQuickItem* dialog = item(QStringLiteral("updateDialog"));
+    const int shownState = updateCheck.constFirst().at(1).toBool() ? 4 : 1;
+    // Shown and slid in completely, right below the top bar.
+    if (!QTest::qWaitFor(
+            [&] {
+                return dialog->property("updateDialogState").toInt() == shownState &&
+                       dialog->y() == item(QStringLiteral("companyHeader"))->height();
+            },
+            10000))
+        return false;
+    QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier,
+                      QPoint(m_window->width() / 4, m_window->height() / 2));
+    return dialog->property("updateDialogState").toInt() == 0;
 }
 
 QObject* UiHarness::find(const QString& objectName) const
