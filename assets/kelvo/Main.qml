@@ -193,12 +193,12 @@ ApplicationWindow {
                                                       "saveDialog": fileDialog
                                                   })
         sheet.width = Qt.binding(() => Math.min(sizes.reportCoverSheetWidth, rootWindow.width))
+        // The sheet opens below the top bar, so it never reaches further down than the window.
         sheet.height = Qt.binding(() => {
+                                      const room = rootWindow.height - sizes.clickableSize
                                       if (sizes.reportCoverSheetWidth >= rootWindow.width)
-                                          return rootWindow.height
-                                      if (sizes.reportCoverSheetHeight > rootWindow.height)
-                                          return rootWindow.height - sizes.clickableSize
-                                      return sizes.reportCoverSheetHeight
+                                          return room
+                                      return Math.min(sheet.fullHeight, room)
                                   })
         coverSheetInputs = sheet
         const panel = component.createObject(headerRec, {
@@ -477,10 +477,10 @@ ApplicationWindow {
         height: rootWindow.useMobileLayout ? rootWindow.height * 0.75 : sizes.statusBoxHeight
         reduced: rootWindow.useMobileLayout
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: -(height - sizes.clickableSize)
-        anchors.right: rootWindow.useMobileLayout ? undefined : parent.right
-        anchors.rightMargin: margin.one
-        anchors.horizontalCenter: rootWindow.useMobileLayout ? parent.horizontalCenter : undefined
+        // Centred in the narrow layout. Never anchored at the right and the centre at once:
+        // the anchors would then size the box themselves, over its width binding.
+        anchors.right: parent.right
+        anchors.rightMargin: rootWindow.useMobileLayout ? margin.four / 2 : margin.one
         width: rootWindow.useMobileLayout ? parent.width - margin.four
                                           : parent.width - margin.four - sizes.sidebarNavigation
     }

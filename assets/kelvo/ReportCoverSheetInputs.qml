@@ -15,6 +15,9 @@ Rectangle {
                                                  && typeof plugin.getMetaData === "function"
                                                  && typeof plugin.setMetaData === "function"
     readonly property real fieldWidth: sizes.eventGroupWidth - margin.five
+    // Tall enough for the form and the notice below it without scrolling.
+    readonly property real fullHeight: sizes.reportCoverSheetHeight + notice.height
+                                       + 3 * margin.two + margin.two
 
     function park() {
         Qt.inputMethod.hide()
@@ -57,42 +60,13 @@ Rectangle {
     border.color: globalColors.DARKGREY
     radius: radii.ten
     state: width >= sizes.reportCoverSheetWidth ? "normal" : "mobile"
+    // "normal": two columns; "mobile" (narrower than the sheet's own width): one column.
     states: [
         State {
             name: "normal"
-
-            PropertyChanges {
-                target: content
-                width: sizes.reportCoverSheetWidth
-                height: sizes.reportCoverSheetHeight
-            }
-            AnchorChanges {
-                target: rightColumn
-                anchors.top: content.top
-                anchors.left: leftColumn.right
-            }
-            PropertyChanges {
-                target: rightColumn
-                anchors.leftMargin: margin.four
-            }
         },
         State {
             name: "mobile"
-
-            PropertyChanges {
-                target: content
-                width: root.width
-                height: 2 * sizes.reportCoverSheetHeight
-            }
-            AnchorChanges {
-                target: rightColumn
-                anchors.top: leftColumn.bottom
-                anchors.left: content.left
-            }
-            PropertyChanges {
-                target: rightColumn
-                anchors.leftMargin: margin.two
-            }
         }
     ]
 
@@ -127,6 +101,10 @@ Rectangle {
         Rectangle {
             id: content
 
+            readonly property bool mobile: root.state === "mobile"
+
+            width: mobile ? root.width : sizes.reportCoverSheetWidth
+            height: mobile ? 2 * sizes.reportCoverSheetHeight : sizes.reportCoverSheetHeight
             color: globalColors.LIGHTGREY
 
             Column {
@@ -159,6 +137,9 @@ Rectangle {
 
             Column {
                 id: rightColumn
+
+                x: content.mobile ? margin.two : leftColumn.x + leftColumn.width + margin.four
+                y: content.mobile ? leftColumn.height : 0
 
                 CoverSheetField {
                     objectName: "serviceRepresentative"
@@ -216,6 +197,16 @@ Rectangle {
         fontSizeMode: Text.Fit
         minimumPointSize: 4
         verticalAlignment: Text.AlignVCenter
+    }
+
+    component FieldLabel: Text {
+        width: parent.width
+        height: sizes.rangeMonthButtonHeight
+        color: globalColors.TITLE_COLOR
+        font.family: fonts.family
+        font.pointSize: fonts.five_pt
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
     }
 
     // A label above a one-line field; its text is the plug-in's metadata of the object name.
@@ -308,15 +299,5 @@ Rectangle {
                 }
             }
         }
-    }
-
-    component FieldLabel: Text {
-        width: parent.width
-        height: sizes.rangeMonthButtonHeight
-        color: globalColors.TITLE_COLOR
-        font.family: fonts.family
-        font.pointSize: fonts.five_pt
-        verticalAlignment: Text.AlignVCenter
-        elide: Text.ElideRight
     }
 }

@@ -27,6 +27,7 @@ Popup {
     height: closedHeight
     padding: 10
     modal: true
+    focus: true
     closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutsideParent
     onClosed: {
         height = closedHeight

@@ -23,6 +23,7 @@ Popup {
     height: sizes.clickableSize * 5
     padding: margin.two
     modal: true
+    focus: true
     closePolicy: Popup.NoAutoClose
     onOpened: codeInput.forceActiveFocus()
 

@@ -21,9 +21,14 @@ Item {
         isAutoMode = !isShown
     }
 
-    function newLines() {
+    function selectLastLine() {
         messageList.currentIndex = messageList.count - 1
         messageList.positionViewAtEnd()
+    }
+
+    function newLines() {
+        // After the view has taken in the new rows, which would move the current row again.
+        Qt.callLater(selectLastLine)
         if (isAutoMode)
             autoCloseTimer.restart()
         if (!isShown)
@@ -40,7 +45,9 @@ Item {
     }
 
     objectName: "statusBox"
-    onIsShownChanged: anchors.bottomMargin = isShown ? 0 : -(textArea.height + margin.five)
+    // Hidden, the toggle button still rests on the window's bottom edge, so that the user can
+    // open the box by hand.
+    anchors.bottomMargin: isShown ? 0 : -(textArea.height - margin.one)
     layer.enabled: true
     layer.effect: DropShadow {
         horizontalOffset: 5
@@ -237,7 +244,9 @@ Item {
             anchors.fill: parent
             anchors.margins: margin.defaultPadding
             radius: radii.ten
-            color: filterButton.selected ? globalColors.PRIMARY : globalColors.TRANSPARENT
+            // Unselected on the content colour: the caption must stand out on the bar.
+            color: filterButton.selected ? globalColors.PRIMARY
+                                         : globalColors.CONTENT_BACKGROUND_COLOR
             border.color: globalColors.PRIMARY
 
             Text {
