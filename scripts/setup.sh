@@ -7,12 +7,12 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-declarative-dev qt6-declarative-dev-tools qt6-5compat-dev
     qml6-module-qtquick qml6-module-qtqml qml6-module-qt5compat-graphicaleffects
-    qml6-module-qtquick-controls qml6-module-qtcore
+    qml6-module-qtquick-controls qml6-module-qtcore qml6-module-qt-labs-folderlistmodel
     qml6-module-qtquick-dialogs qml6-module-qtquick-layouts qml6-module-qtquick-templates
     qml6-module-qtquick-window qml6-module-qtqml-models qml6-module-qtqml-workerscript
     qml6-module-qttest qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev
     qt6-qpa-plugins libgl-dev fonts-liberation
-    xvfb xauth xdotool imagemagick curl librsvg2-bin
+    xvfb xauth xdotool imagemagick curl librsvg2-bin poppler-utils
 )
 
 missing=()

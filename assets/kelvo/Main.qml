@@ -192,15 +192,13 @@ ApplicationWindow {
         const sheet = sheetComponent.createObject(rootWindow.contentItem, {
                                                       "saveDialog": fileDialog
                                                   })
-        sheet.anchors.right = rootWindow.contentItem.right
-        sheet.anchors.rightMargin = -2 * rootWindow.width
         sheet.width = Qt.binding(() => Math.min(sizes.reportCoverSheetWidth, rootWindow.width))
+        // The sheet opens below the top bar, so it never reaches further down than the window.
         sheet.height = Qt.binding(() => {
+                                      const room = rootWindow.height - sizes.clickableSize
                                       if (sizes.reportCoverSheetWidth >= rootWindow.width)
-                                          return rootWindow.height
-                                      if (sizes.reportCoverSheetHeight > rootWindow.height)
-                                          return rootWindow.height - sizes.clickableSize
-                                      return sizes.reportCoverSheetHeight
+                                          return room
+                                      return Math.min(sheet.fullHeight, room)
                                   })
         coverSheetInputs = sheet
         const panel = component.createObject(headerRec, {
@@ -388,8 +386,8 @@ ApplicationWindow {
         isMobileLayout: rootWindow.useMobileLayout
 
         onResetDialogBoxes: {
-            if (updateDialog.dialogState !== 0)
-                updateDialog.dialogState = 0
+            if (updateDialog.updateDialogState !== 0)
+                updateDialog.updateDialogState = 0
             rootWindow.hidePanel(userSettings)
             rootWindow.hidePanel(assemblyInstructions)
         }
@@ -441,7 +439,8 @@ ApplicationWindow {
         width: parent.width
         height: parent.height
         useMobileLayout: rootWindow.useMobileLayout
-        onLanguageChanged: rootWindow.showMessage(
+        header: headerRec.companyHeader
+        onChangedLanguage: rootWindow.showMessage(
                                "Die Änderung der Sprache wird erst nach einem Neustart wirksam.\n"
                                + "The change of language only takes effect after a restart.",
                                Events.INFO_MESSAGE, Events.OK, Events.CANCEL, "")
@@ -456,6 +455,7 @@ ApplicationWindow {
         width: parent.width
         height: parent.height
         useMobileLayout: rootWindow.useMobileLayout
+        header: headerRec.companyHeader
     }
 
     GlobalAssemblyInstructions {
@@ -477,10 +477,10 @@ ApplicationWindow {
         height: rootWindow.useMobileLayout ? rootWindow.height * 0.75 : sizes.statusBoxHeight
         reduced: rootWindow.useMobileLayout
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: -(height - sizes.clickableSize)
-        anchors.right: rootWindow.useMobileLayout ? undefined : parent.right
-        anchors.rightMargin: margin.one
-        anchors.horizontalCenter: rootWindow.useMobileLayout ? parent.horizontalCenter : undefined
+        // Centred in the narrow layout. Never anchored at the right and the centre at once:
+        // the anchors would then size the box themselves, over its width binding.
+        anchors.right: parent.right
+        anchors.rightMargin: rootWindow.useMobileLayout ? margin.four / 2 : margin.one
         width: rootWindow.useMobileLayout ? parent.width - margin.four
                                           : parent.width - margin.four - sizes.sidebarNavigation
     }

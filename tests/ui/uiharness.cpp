@@ -1,5 +1,6 @@
 #include "uiharness.h"
 
+#include "bundlemanager.h"
 #include "productmanager.h"
 #include "shell.h"
 #include "storageserver.h"
@@ -59,12 +60,41 @@ bool UiHarness::start(const QStringList& arguments)
     qputenv("QUILLMARK_SERVER_URL",
             QStringLiteral("http://127.0.0.1:%1/").arg(m_server->serverPort()).toUtf8());
     QSignalSpy catalogue(ProductManager::instance(), &ProductManager::pluginsChanged);
+    QSignalSpy updateCheck(BundleManager::instance(), &BundleManager::kelvoDetailsReceived);
     m_shell = std::make_unique<Shell>(QStringList{QStringLiteral("quillmark")} + arguments);
     if (!QTest::qWaitFor([this] { return !m_shell->engine().rootObjects().isEmpty(); }, 20000))
         return false;
     m_window = qobject_cast<QQuickWindow*>(m_shell->engine().rootObjects().constFirst());
-    return m_window && (!catalogue.isEmpty() || catalogue.wait(10000)) &&
-           QTest::qWaitForWindowExposed(m_window);
+    if (!m_window || !(!catalogue.isEmpty() || catalogue.wait(10000)) ||
+        !QTest::qWaitForWindowExposed(m_window))
+        return false;
+    // A first start shows what's new in a modal window; the user closes it before anything else.
+    for (QQuickWindow* whatsNew : m_window->findChildren<QQuickWindow*>())
+        whatsNew->close();
+    return closeUpdateDialog(updateCheck);
+}
+
+bool UiHarness::closeUpdateDialog(QSignalSpy& updateCheck)
+{
+    // The update check of the start opens the update dialog (a newer version or "up to date");
+    // the user closes it with a click beside it.
+    if (updateCheck.isEmpty() && !updateCheck.wait(10000))
+        return false;
+    QQuickItem* dialog = item(QStringLiteral("updateDialog"));
+    const int shownState = updateCheck.constFirst().at(1).toBool() ? 4 : 1;
+    // Shown and slid in completely, right below the top bar.
+    if (!QTest::qWaitFor(
+            [&] {
+                return dialog->property("updateDialogState").toInt() == shownState &&
+                       dialog->y() == item(QStringLiteral("companyHeader"))->height();
+            },
+            10000))
+        return false;
+    QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier,
+                      QPoint(m_window->width() / 4, m_window->height() / 2));
+    // It slides out over the launcher; until it is gone it takes the clicks meant for the buttons.
+    return dialog->property("updateDialogState").toInt() == 0 &&
+           QTest::qWaitFor([&] { return dialog->y() + dialog->height() <= 0; }, 10000);
 }
 
 QObject* UiHarness::find(const QString& objectName) const
@@ -109,7 +139,8 @@ void UiHarness::click(QQuickItem* item, Qt::MouseButton button) const
         qWarning("%s is still moving; clicked where it is now", qPrintable(item->objectName()));
     const QPoint centre =
         item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
-    QTest::mouseClick(m_window, button, Qt::NoModifier, centre);
+    // The item may live in a window of its own (the what's-new window).
+    QTest::mouseClick(item->window(), button, Qt::NoModifier, centre);
 }
 
 QStringList UiHarness::takeWarnings()

@@ -9,6 +9,7 @@
 #include <memory>
 
 class QQuickWindow;
+class QSignalSpy;
 class Shell;
 class StorageServer;
 
@@ -44,6 +45,8 @@ public:
     static QStringList takeWarnings();
 
 private:
+    bool closeUpdateDialog(QSignalSpy& updateCheck);
+
     TestEnvironment m_environment;
     QTemporaryDir m_storage;
     StorageServer* m_server = nullptr;

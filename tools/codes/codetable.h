@@ -21,7 +21,8 @@ struct Entry
 
 inline constexpr int CODE_COUNT = 400;
 inline constexpr int CUSTOMER_CODE_LENGTH = 5;
-inline constexpr int UNLOCK_CODE_LENGTH = 10;
+// The unlock field of the shell takes at most five characters.
+inline constexpr int UNLOCK_CODE_LENGTH = 5;
 
 // Standard Base64 (with "=" fill) of the Keccak-512 digest of the UTF-8 bytes of both codes.
 QString digest(const QString& customerCode, const QString& unlockCode);

@@ -106,6 +106,10 @@ Rectangle {
         id: aboutPopup
 
         width: root.useMobileLayout ? 4 * root.width : 400 + 5 * margin.three
+        onShowLicenseText: license => {
+            aboutPopup.height = aboutPopup.parent.height - 50
+            aboutPopup.licenseText = kelvo.getLicenseText(license)
+        }
     }
 
     Timer {

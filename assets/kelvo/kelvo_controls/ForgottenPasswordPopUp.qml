@@ -1,15 +1,17 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Templates as T
+import KelvoStringKeys 1.0
+import common.src.presentation_layer.assets.common_controls
 
-// Minimal forgotten-password pop-up: the code shown and the code typed, until the full pop-up
-// replaces it.
+// Unlocks a device whose password is lost: the user reads the key to support and types the
+// unlock code support reads back. The main window checks the code.
 Popup {
     id: root
 
     property string customerCodeText
-    property string salesCode: codeField.text
-    property bool showError: false
+    property alias salesCode: codeInput.text
+    property alias showError: errorLine.visible
 
     signal okReleased
     signal cancelReleased
@@ -17,30 +19,131 @@ Popup {
     objectName: "forgottenPasswordPopUp"
     parent: T.Overlay.overlay
     anchors.centerIn: parent
+    width: sizes.clickableSize * 8
+    height: sizes.clickableSize * 5
+    padding: margin.two
     modal: true
-    closePolicy: Popup.CloseOnEscape
+    focus: true
+    closePolicy: Popup.NoAutoClose
+    onOpened: codeInput.forceActiveFocus()
+
+    background: Rectangle {
+        color: globalColors.CONTENT_BACKGROUND_COLOR
+        border.color: globalColors.DARKGREY
+        radius: radii.ten
+    }
 
     Column {
+        id: content
+
+        width: parent.width
         spacing: margin.two
 
-        Text {
-            text: root.customerCodeText
-            color: globalColors.TITLE_COLOR
+        PopUpText {
+            text: kelvo.getTranslation(KelvoStringKeys.TXT_GENERATE_MASTER_PASSWORD)
+            font.pointSize: fonts.eight_pt
         }
-        TextField {
-            id: codeField
+        PopUpText {
+            text: kelvo.getTranslation(KelvoStringKeys.TXT_CUSTOMER_CODE_NOTICE_1)
+        }
+        TextEdit {
+            objectName: "customerCode"
+            width: parent.width
+            readOnly: true
+            selectByMouse: true
+            text: kelvo.getTranslation(KelvoStringKeys.TXT_KEY) + ": " + root.customerCodeText
+            color: globalColors.TITLE_COLOR
+            selectionColor: globalColors.SECONDARY
+            font.bold: true
+            font.family: fonts.family
+            font.pointSize: fonts.five_pt
+        }
+        PopUpText {
+            text: kelvo.getTranslation(KelvoStringKeys.TXT_CUSTOMER_CODE_NOTICE_2)
         }
         Row {
             spacing: margin.two
 
-            Button {
-                text: "OK"
-                onClicked: root.okReleased()
+            PopUpText {
+                id: codeLabel
+
+                width: implicitWidth
+                height: codeField.height
+                verticalAlignment: Text.AlignVCenter
+                text: kelvo.getTranslation(KelvoStringKeys.TXT_UNLOCK_CODE) + ": "
+                font.bold: true
             }
-            Button {
-                text: "Cancel"
-                onClicked: root.cancelReleased()
+            Rectangle {
+                id: codeField
+
+                width: 2 * sizes.doubleClickableSize
+                height: sizes.rangeMonthButtonHeight
+                color: globalColors.CONTENT_BACKGROUND_COLOR
+                border.color: codeInput.activeFocus ? globalColors.PRIMARY : globalColors.DARKGREY
+
+                TextInput {
+                    id: codeInput
+
+                    objectName: "unlockCodeInput"
+                    anchors.fill: parent
+                    anchors.leftMargin: margin.two
+                    anchors.rightMargin: margin.two
+                    verticalAlignment: TextInput.AlignVCenter
+                    clip: true
+                    selectByMouse: true
+                    wrapMode: TextInput.NoWrap
+                    maximumLength: 5
+                    validator: RegularExpressionValidator {
+                        regularExpression: /[0-9a-zA-Z]{1,5}/
+                    }
+                    color: globalColors.TITLE_COLOR
+                    selectionColor: globalColors.SECONDARY
+                    font.family: fonts.family
+                    font.pointSize: fonts.five_pt
+                    font.capitalization: Font.AllUppercase
+                    // Unlock codes are capitals and digits: what is checked is what is shown.
+                    onTextChanged: {
+                        if (text !== text.toUpperCase())
+                            text = text.toUpperCase()
+                    }
+                    onAccepted: {
+                        Qt.inputMethod.hide()
+                        root.okReleased()
+                    }
+                }
             }
         }
+        PopUpText {
+            id: errorLine
+
+            objectName: "passwordError"
+            visible: false
+            text: kelvo.getTranslation(KelvoStringKeys.TXT_MASTERPASSWORD_ERROR)
+            color: globalColors.RED
+            font.bold: true
+        }
+    }
+
+    Row {
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        spacing: margin.two
+
+        CancelButton {
+            objectName: "cancelButton"
+            onButtonReleased: root.cancelReleased()
+        }
+        AcceptButton {
+            objectName: "okButton"
+            onButtonReleased: root.okReleased()
+        }
+    }
+
+    component PopUpText: Text {
+        width: content.width
+        wrapMode: Text.WordWrap
+        color: globalColors.TITLE_COLOR
+        font.family: fonts.family
+        font.pointSize: fonts.five_pt
     }
 }

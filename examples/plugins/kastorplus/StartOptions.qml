@@ -1,22 +1,32 @@
 import QtQuick
-import QtQuick.Controls
 import QtQml.Models
+import common.src.presentation_layer.assets.common_controls
 
 // The start options the launcher shows under the Kastor+ button.
 ObjectModel {
     id: startOptions
 
-    property real elementWidth: 300
+    property real elementWidth: sizes.eventGroupWidth
     property bool useMobileLayout: false
 
-    Button {
-        width: startOptions.elementWidth
-        text: qsTr("Open virtual actuator")
-        onClicked: plugin.openVirtualDevice()
+    function enableAll(value) {
+        openButton.buttonEnabled = value
     }
-    Button {
+
+    XLabelButton {
+        id: openButton
+
+        objectName: "openVirtualDevice"
         width: startOptions.elementWidth
-        text: qsTr("Connect actuator")
-        enabled: false
+        buttonText: qsTr("Open a virtual actuator")
+        onButtonReleased: {
+            startOptions.enableAll(false)
+            plugin.openVirtualDevice()
+        }
+    }
+    XLabel {
+        width: startOptions.elementWidth
+        height: sizes.clickableSize
+        labelText: qsTr("No actuator connected: the virtual one works without hardware.")
     }
 }

@@ -1,51 +1,91 @@
 #include "kastorplusplugin.h"
 
-QString KastorPlusPlugin::startPlugin(bool isVireo, QQmlContext*)
+namespace {
+
+DevicePluginInfo kastorPlusInfo()
 {
-    emit updateStatus(isVireo ? QStringLiteral("Kastor+ started in single-device mode")
-                              : QStringLiteral("Kastor+ started"),
-                      XEvents::STATUS_INFO_MESSAGE);
-    return QStringLiteral("qrc:/kastorplus/StartOptions.qml");
+    DevicePluginInfo info;
+    info.appId = 12;
+    info.name = QStringLiteral("kastorplus");
+    info.displayName = QStringLiteral("Kastor+");
+    info.version = QStringLiteral(PLUGIN_VERSION);
+    info.buildNumber = QStringLiteral("7");
+    info.buildDate = QStringLiteral("12.01.2024");
+    info.fileExtension = QStringLiteral("kpc");
+    info.fileKind = KastorPlusPlugin::tr("Kastor+ configuration");
+    info.firmwareVersion = QStringLiteral("1.4.2");
+    info.startOptionsUrl = QStringLiteral("qrc:/kastorplus/StartOptions.qml");
+    info.deviceViewUrl = QStringLiteral("qrc:/kastorplus/DeviceView.qml");
+    return info;
 }
 
-QString KastorPlusPlugin::getPluginName(bool forDisplay) const
+QList<DeviceSetting> kastorPlusSettings()
 {
-    return forDisplay ? QStringLiteral("Kastor+") : QStringLiteral("kastorplus");
+    return {
+        {QStringLiteral("deviceName"),
+         KastorPlusPlugin::tr("Device name"),
+         KastorPlusPlugin::tr("Window drive"),
+         0,
+         0,
+         {}},
+        {QStringLiteral("openingWidth"), KastorPlusPlugin::tr("Opening width"), 300, 50, 1000,
+         QStringLiteral("mm")},
+        {QStringLiteral("runTime"), KastorPlusPlugin::tr("Run time"), 12.5, 1, 60,
+         QStringLiteral("s")},
+        {QStringLiteral("openingLimit"), KastorPlusPlugin::tr("Opening limit"), 100, 0, 100,
+         QStringLiteral("%")},
+        {QStringLiteral("closingForce"),
+         KastorPlusPlugin::tr("Closing force (0 low, 2 high)"),
+         1,
+         0,
+         2,
+         {}},
+        {QStringLiteral("directionReversed"),
+         KastorPlusPlugin::tr("Direction reversed"),
+         false,
+         0,
+         0,
+         {}},
+        {QStringLiteral("nightVentilation"),
+         KastorPlusPlugin::tr("Night ventilation"),
+         false,
+         0,
+         0,
+         {}},
+        {QStringLiteral("nightVentilationStart"),
+         KastorPlusPlugin::tr("Night ventilation from"),
+         QStringLiteral("22:00"),
+         0,
+         0,
+         {}},
+    };
 }
 
-void KastorPlusPlugin::openVirtualDevice()
+} // namespace
+
+KastorPlusPlugin::KastorPlusPlugin() : DevicePlugin(kastorPlusInfo(), kastorPlusSettings())
 {
-    emit injectUi(QStringLiteral("qrc:/kastorplus/DeviceView.qml"), true);
-    emit updateStatus(QStringLiteral("Virtual Kastor+ actuator opened"),
-                      XEvents::STATUS_INFO_MESSAGE);
+    m_positionReading.setInterval(1000);
+    connect(&m_positionReading, &QTimer::timeout, this, &KastorPlusPlugin::moveWindow);
 }
 
-void KastorPlusPlugin::setOpeningWidth(int millimetres)
+void KastorPlusPlugin::deviceOpened()
 {
-    if (millimetres < 50 || millimetres > 1000) {
-        emit updateStatus(QStringLiteral("Opening width must lie between 50 and 1000 mm"),
-                          XEvents::WARNING_MESSAGE);
-        return;
-    }
-    m_changed = m_changed || millimetres != m_openingWidth;
-    m_openingWidth = millimetres;
+    m_positionReading.start();
 }
 
-void KastorPlusPlugin::saveConfiguration()
+void KastorPlusPlugin::deviceClosed()
 {
-    m_changed = false;
-    emit updateStatus(
-        QStringLiteral("Configuration saved (opening width %1 mm)").arg(m_openingWidth),
-        XEvents::STATUS_INFO_MESSAGE);
-    emit configurationSaved();
+    m_positionReading.stop();
 }
 
-void KastorPlusPlugin::setCanId(int canId)
+void KastorPlusPlugin::moveWindow()
 {
-    if (canId == m_canId)
-        return;
-    m_canId = canId;
-    emit canIdChanged();
+    // The window swings between closed and the opening limit, as on a windy day.
+    const int limit = configuration().value(QStringLiteral("openingLimit")).toInt();
+    const int position = liveValues().value(QStringLiteral("position"), 0).toInt();
+    const int next = position + 10 > limit ? 0 : position + 10;
+    setLiveValue(QStringLiteral("position"), next);
 }
 
 extern "C" Q_DECL_EXPORT IPlugin* getPlugin()

@@ -1,17 +1,32 @@
 import QtQuick
-import QtQuick.Controls
 import QtQml.Models
+import common.src.presentation_layer.assets.common_controls
 
 // The start options the launcher shows under the Pelion button.
 ObjectModel {
     id: startOptions
 
-    property real elementWidth: 300
+    property real elementWidth: sizes.eventGroupWidth
     property bool useMobileLayout: false
 
-    Button {
+    function enableAll(value) {
+        openButton.buttonEnabled = value
+    }
+
+    XLabelButton {
+        id: openButton
+
+        objectName: "openVirtualDevice"
         width: startOptions.elementWidth
-        text: qsTr("Open virtual control unit")
-        onClicked: plugin.openVirtualControlUnit()
+        buttonText: qsTr("Open a virtual control unit")
+        onButtonReleased: {
+            startOptions.enableAll(false)
+            plugin.openVirtualDevice()
+        }
+    }
+    XLabel {
+        width: startOptions.elementWidth
+        height: sizes.clickableSize
+        labelText: qsTr("No control unit connected: the virtual one works without hardware.")
     }
 }

@@ -1,38 +1,74 @@
 #include "ventusplugin.h"
 
-QString VentusPlugin::startPlugin(bool, QQmlContext*)
+namespace {
+
+DevicePluginInfo ventusInfo()
 {
-    return QStringLiteral("qrc:/ventus/StartOptions.qml");
+    DevicePluginInfo info;
+    info.appId = 21;
+    info.name = QStringLiteral("ventus");
+    info.displayName = QStringLiteral("Ventus");
+    info.version = QStringLiteral(PLUGIN_VERSION);
+    info.buildNumber = QStringLiteral("3");
+    info.buildDate = QStringLiteral("01.12.2023");
+    info.fileExtension = QStringLiteral("vws");
+    info.fileKind = VentusPlugin::tr("Ventus configuration");
+    info.firmwareVersion = QStringLiteral("1.0.0");
+    info.hasWifi = true;
+    info.startOptionsUrl = QStringLiteral("qrc:/ventus/StartOptions.qml");
+    info.deviceViewUrl = QStringLiteral("qrc:/ventus/DeviceView.qml");
+    return info;
 }
 
-QString VentusPlugin::getPluginName(bool forDisplay) const
+QList<DeviceSetting> ventusSettings()
 {
-    return forDisplay ? QStringLiteral("Ventus") : QStringLiteral("ventus");
+    return {
+        {QStringLiteral("windAlarm"), VentusPlugin::tr("Wind alarm"), 15, 5, 40,
+         QStringLiteral("m/s")},
+        {QStringLiteral("windDirections"),
+         VentusPlugin::tr("Wind directions (bits N to NW)"),
+         255,
+         0,
+         255,
+         {}},
+        {QStringLiteral("rainAlarm"), VentusPlugin::tr("Rain alarm"), true, 0, 0, {}},
+        {QStringLiteral("frostAlarm"), VentusPlugin::tr("Frost alarm below"), 3.0, -10, 10,
+         QStringLiteral("°C")},
+        {QStringLiteral("wifiSsid"),
+         VentusPlugin::tr("Wi-Fi network"),
+         QStringLiteral("ventus"),
+         0,
+         0,
+         {}},
+        {QStringLiteral("wifiPassword"), VentusPlugin::tr("Wi-Fi password"), QString(), 0, 0, {}},
+    };
 }
 
-void VentusPlugin::openVirtualStation()
+} // namespace
+
+VentusPlugin::VentusPlugin() : DevicePlugin(ventusInfo(), ventusSettings())
 {
-    emit injectUi(QStringLiteral("qrc:/ventus/ThresholdView.qml"), true);
+    m_weather.setInterval(1500);
+    connect(&m_weather, &QTimer::timeout, this, &VentusPlugin::measure);
 }
 
-void VentusPlugin::setWindAlarm(double metresPerSecond)
+void VentusPlugin::deviceOpened()
 {
-    // The anemometer measures up to 40 m/s; below 2 m/s the windows would never stay open.
-    if (metresPerSecond < 2.0 || metresPerSecond > 40.0) {
-        emit updateStatus(QStringLiteral("Wind alarm must lie between 2 and 40 m/s"),
-                          XEvents::HINT_MESSAGE);
-        return;
-    }
-    m_windAlarm = metresPerSecond;
-    emit thresholdsChanged();
+    m_weather.start();
 }
 
-void VentusPlugin::setRainAlarm(bool enabled)
+void VentusPlugin::deviceClosed()
 {
-    m_rainAlarm = enabled;
-    emit thresholdsChanged();
-    emit updateStatus(enabled ? QStringLiteral("Rain alarm on") : QStringLiteral("Rain alarm off"),
-                      XEvents::STATUS_INFO_MESSAGE);
+    m_weather.stop();
+}
+
+void VentusPlugin::measure()
+{
+    // A gusty afternoon: the wind comes and goes around 9 m/s, the air stays at 14 °C.
+    static const double gusts[] = {8.2, 9.6, 11.4, 9.1, 7.5, 10.3};
+    m_tick = (m_tick + 1) % 6;
+    setLiveValue(QStringLiteral("windSpeed"), gusts[m_tick]);
+    setLiveValue(QStringLiteral("temperature"), 14.0 + m_tick % 2 * 0.5);
 }
 
 extern "C" Q_DECL_EXPORT IPlugin* getPlugin()

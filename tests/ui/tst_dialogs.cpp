@@ -1,0 +1,279 @@
+#include "bundlemanager.h"
+#include "kelvo.h"
+#include "shell.h"
+#include "translationfiles.h"
+#include "translator.h"
+#include "uiharness.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QtTest>
+
+// The update dialog, the what's-new window, the about pop-up and the user settings, driven
+// through the real main window against the storage server.
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void upToDateShowsForTwoSecondsThenCloses();
+    void downloadInstallsAndStartsTheExtractor();
+    void failedCheckStopsTheSpinner();
+    void errorsAreShownUntilTheNextChangelog_data();
+    void errorsAreShownUntilTheNextChangelog();
+    void whatsNewPagesThroughToClose();
+    void aboutShowsLicencesInTheUsersLanguage();
+    void languageGridWithOneCode();
+
+private:
+    int dialogState() const { return m_dialog->property("updateDialogState").toInt(); }
+    bool spinning() const { return m_header->property("checkingForUpdates").toBool(); }
+    QString boxText() const;
+    QString text(KelvoStrings::Keys key) const { return m_ui.shell()->kelvo()->getTranslation(key); }
+    void setServerVersion(const QByteArray& version);
+    Translator* translator() const;
+
+    UiHarness m_ui;
+    QObject* m_dialog = nullptr;
+    QObject* m_header = nullptr;
+};
+
+void TestDialogs::initTestCase()
+{
+    QVERIFY(m_ui.start());
+    m_dialog = m_ui.find(QStringLiteral("updateDialog"));
+    m_header = m_ui.find(QStringLiteral("companyHeader"));
+    QVERIFY(m_dialog && m_header);
+}
+
+void TestDialogs::cleanup()
+{
+    m_dialog->setProperty("updateDialogState", 0);
+    const QStringList warnings = UiHarness::takeWarnings();
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+}
+
+QString TestDialogs::boxText() const
+{
+    return m_ui.findIn(m_dialog, QStringLiteral("changeLogText"))->property("text").toString();
+}
+
+Translator* TestDialogs::translator() const
+{
+    return qobject_cast<Translator*>(
+        m_ui.shell()->engine().rootContext()->contextProperty("translator").value<QObject*>());
+}
+
+void TestDialogs::setServerVersion(const QByteArray& version)
+{
+    QFile info(m_ui.storagePath() + QStringLiteral("kelvo.info"));
+    QVERIFY(info.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    info.write("{ \"version\": \"" + version + "\" }");
+}
+
+void TestDialogs::upToDateShowsForTwoSecondsThenCloses()
+{
+    setServerVersion("2.1.0");
+    m_ui.click(m_ui.item(QStringLiteral("updateButton")));
+    QVERIFY(spinning());
+    QTRY_COMPARE(dialogState(), 4);
+    QElapsedTimer shown;
+    shown.start();
+    QVERIFY(!spinning());
+    QCOMPARE(m_ui.findIn(m_dialog, QStringLiteral("updateLabel"))->property("labelText").toString(),
+             text(KelvoStrings::TXT_IS_UP_TO_DATE));
+    QTRY_COMPARE_WITH_TIMEOUT(dialogState(), 0, 4000);
+    QVERIFY2(shown.elapsed() >= 1900, qPrintable(QString::number(shown.elapsed())));
+}
+
+void TestDialogs::downloadInstallsAndStartsTheExtractor()
+{
+    setServerVersion("2.2.0");
+    m_ui.click(m_ui.item(QStringLiteral("updateButton")));
+    QTRY_COMPARE(dialogState(), 1);
+    QVERIFY(!boxText().isEmpty());
+    QCOMPARE(boxText(), m_dialog->property("changeLog").toString());
+
+    QQuickItem* download = m_ui.findIn(m_dialog, QStringLiteral("downloadButton"));
+    QTRY_VERIFY(download->isVisible());
+    m_ui.click(download);
+    QCOMPARE(dialogState(), 2);
+    QVERIFY(spinning());
+    QTRY_COMPARE(dialogState(), 3);
+    QVERIFY(!spinning());
+
+    const QString record =
+        m_ui.appDataPath() + QStringLiteral("/bundleUpdate/BhZipper.starts.jsonl");
+    QVERIFY(!QFile::exists(record));
+    QTRY_VERIFY(download->isVisible());
+    m_ui.click(download);
+    QTRY_VERIFY(QFile::exists(record));
+}
+
+void TestDialogs::failedCheckStopsTheSpinner()
+{
+    QVERIFY(QFile::remove(m_ui.storagePath() + QStringLiteral("kelvo.info")));
+    QSignalSpy failed(BundleManager::instance(), &BundleManager::downloadFailed);
+    m_ui.click(m_ui.item(QStringLiteral("updateButton")));
+    QVERIFY(spinning());
+    QVERIFY(failed.wait(5000));
+    QVERIFY(!spinning());
+    QCOMPARE(dialogState(), 0);
+}
+
+void TestDialogs::errorsAreShownUntilTheNextChangelog_data()
+{
+    QTest::addColumn<int>("appId");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("stateAfter");
+    QTest::addColumn<int>("textKey");
+
+    QTest::newRow("changelog shown") << 6 << 1 << int(BundleManager::JSON_CORRUPT) << 1
+                                     << int(KelvoStrings::TXT_NO_JSON);
+    QTest::newRow("downloading") << 6 << 2 << int(BundleManager::DOWNLOAD_FAILED) << 5
+                                 << int(KelvoStrings::TXT_DOWNLOAD_FAILED);
+    QTest::newRow("ready to install") << 6 << 3 << int(BundleManager::ARCHIVE_LOST) << 5
+                                      << int(KelvoStrings::TXT_UPDATE_CORRUPT);
+    QTest::newRow("up to date") << 6 << 4 << int(BundleManager::DOWNLOAD_INCOMPLETE) << 5
+                                << int(KelvoStrings::TXT_DOWNLOAD_INCOMPLETE);
+    QTest::newRow("other application") << 7 << 2 << int(BundleManager::ARCHIVE_LOST) << 2 << -1;
+}
+
+void TestDialogs::errorsAreShownUntilTheNextChangelog()
+{
+    QFETCH(int, appId);
+    QFETCH(int, state);
+    QFETCH(int, error);
+    QFETCH(int, stateAfter);
+    QFETCH(int, textKey);
+    BundleManager* bundle = BundleManager::instance();
+
+    emit bundle->changeLogAvailable(6, QStringLiteral("Fixes: \n\nolder\n"));
+    emit bundle->changeLogAvailable(appId + 1, QStringLiteral("not ours"));
+    QCOMPARE(boxText(), QStringLiteral("Fixes: \n\nolder\n"));
+    m_dialog->setProperty("updateDialogState", state);
+    m_header->setProperty("checkingForUpdates", true);
+
+    emit bundle->errorOccured(appId, BundleManager::UpdateErrors(error));
+    QCOMPARE(dialogState(), stateAfter);
+    QCOMPARE(boxText(), textKey < 0 ? QStringLiteral("Fixes: \n\nolder\n")
+                                    : text(KelvoStrings::Keys(textKey)));
+    QCOMPARE(spinning(), textKey < 0);
+
+    // A later changelog replaces the error text.
+    emit bundle->changeLogAvailable(6, QStringLiteral("Fixes: \n\nnewer\n"));
+    QCOMPARE(dialogState(), 1);
+    QCOMPARE(boxText(), QStringLiteral("Fixes: \n\nnewer\n"));
+    m_header->setProperty("checkingForUpdates", false);
+}
+
+void TestDialogs::whatsNewPagesThroughToClose()
+{
+    m_ui.click(m_ui.item(QStringLiteral("userButton")));
+    QQuickItem* settings = m_ui.item(QStringLiteral("userSettings"));
+    QTRY_COMPARE(settings->property("y").toReal(), m_ui.item(QStringLiteral("companyHeader"))->height());
+    m_ui.click(m_ui.findIn(settings, QStringLiteral("showWhatsNew")));
+    // The what's-new window of the first start is still around, closed.
+    QQuickWindow* window = nullptr;
+    for (QQuickWindow* candidate :
+         m_ui.window()->findChildren<QQuickWindow*>(QStringLiteral("whatsNewWindow"))) {
+        if (candidate->isVisible())
+            window = candidate;
+    }
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+
+    QQuickItem* back = m_ui.findIn(window->contentItem(), QStringLiteral("whatsNewBackButton"));
+    QQuickItem* next = m_ui.findIn(window->contentItem(), QStringLiteral("whatsNewNextButton"));
+    QQuickItem* pages = m_ui.findIn(window->contentItem(), QStringLiteral("whatsNewPages"));
+    QCOMPARE(pages->property("count").toInt(), 6);
+    QVERIFY(!back->isVisible());
+    for (int page = 1; page < 6; ++page) {
+        QCOMPARE(next->property("buttonText").toString(), text(KelvoStrings::TXT_NEXT));
+        m_ui.click(next);
+        QTRY_COMPARE(pages->property("currentIndex").toInt(), page);
+        QTRY_VERIFY(back->isVisible());
+    }
+    QCOMPARE(next->property("buttonText").toString(),
+             m_ui.shell()->kelvo()->getCommonTranslation(CommonStrings::TXT_CLOSE));
+    m_ui.click(back);
+    QTRY_COMPARE(pages->property("currentIndex").toInt(), 4);
+    m_ui.click(next);
+    QTRY_COMPARE(pages->property("currentIndex").toInt(), 5);
+    m_ui.click(next);
+    QTRY_VERIFY(!window->isVisible());
+    // Back in the main window, as the user's next click would make it.
+    m_ui.window()->requestActivate();
+    QVERIFY(QTest::qWaitForWindowActive(m_ui.window()));
+    m_ui.click(m_ui.item(QStringLiteral("userButton")));
+}
+
+void TestDialogs::aboutShowsLicencesInTheUsersLanguage()
+{
+    // The process runs in English: the terms of use are the English ones from the start.
+    QCOMPARE(translator()->currentLanguage(), Translator::ENGLISH);
+    m_ui.click(m_ui.item(QStringLiteral("aboutButton")));
+    QObject* about = m_ui.find(QStringLiteral("aboutPopUp"));
+    QTRY_VERIFY(about->property("opened").toBool());
+    QCOMPARE(about->property("termsOfUse").toString(), QStringLiteral("TermsOfUse_en.txt"));
+
+    auto* content = about->property("contentItem").value<QQuickItem*>();
+    m_ui.click(m_ui.findIn(content, QStringLiteral("license_LICENSE.txt")));
+    QTRY_COMPARE(about->property("licenseText").toString(),
+                 m_ui.shell()->kelvo()->getLicenseText(QStringLiteral("LICENSE.txt")));
+    QVERIFY(!about->property("licenseText").toString().isEmpty());
+    QTRY_COMPARE(about->property("height").toReal(), m_ui.window()->height() - 50.0);
+
+    QTest::keyClick(m_ui.window(), Qt::Key_Escape);
+    QTRY_VERIFY(!about->property("visible").toBool());
+    QTRY_COMPARE(about->property("licenseText").toString(), QString());
+    QTRY_COMPARE(about->property("height").toReal(), 320.0);
+}
+
+void TestDialogs::languageGridWithOneCode()
+{
+    // Only the English files are left on disk.
+    const QStringList files = TranslationFiles::filesOnDisk();
+    QVERIFY(!files.isEmpty());
+    for (const QString& path : files) {
+        if (TranslationFiles::languageCodeOf(QFileInfo(path).fileName()) != QLatin1String("en"))
+            QVERIFY(QFile::remove(path));
+    }
+
+    QQmlEngine& engine = m_ui.shell()->engine();
+    QQmlComponent component(&engine);
+    component.setData("import app.src.presentation_layer.assets.kelvo_controls\nUserSettings {}",
+                      QUrl(QStringLiteral("qrc:/OneLanguage.qml")));
+    std::unique_ptr<QObject> object(component.create());
+    QVERIFY2(object, qPrintable(component.errorString()));
+    auto* settings = qobject_cast<QQuickItem*>(object.get());
+    settings->setParentItem(m_ui.window()->contentItem());
+    settings->setSize(m_ui.window()->size());
+    settings->setZ(100);
+
+    QQuickItem* grid = m_ui.findIn(settings, QStringLiteral("languageGrid"));
+    QList<QQuickItem*> buttons;
+    for (QQuickItem* child : grid->childItems()) {
+        if (child->inherits("QQuickItem") && child->objectName() != QString())
+            buttons << child;
+    }
+    QCOMPARE(buttons.size(), 1);
+    QCOMPARE(buttons.first()->objectName(), Translator::codeToObjectName().value("en"));
+    QVERIFY(buttons.first()->property("isSelected").toBool());
+
+    QSignalSpy changed(object.get(), SIGNAL(changedLanguage()));
+    m_ui.click(buttons.first());
+    QCOMPARE(changed.count(), 1);
+    QVERIFY(buttons.first()->property("isSelected").toBool());
+    QCOMPARE(translator()->currentLanguage(), Translator::ENGLISH);
+}
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"
