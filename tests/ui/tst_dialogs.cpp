@@ -35,7 +35,10 @@ private:
     int dialogState() const { return m_dialog->property("updateDialogState").toInt(); }
     bool spinning() const { return m_header->property("checkingForUpdates").toBool(); }
     QString boxText() const;
-    QString text(KelvoStrings::Keys key) const { return m_ui.shell()->kelvo()->getTranslation(key); }
+    QString text(KelvoStrings::Keys key) const
+    {
+        return m_ui.shell()->kelvo()->getTranslation(key);
+    }
     void setServerVersion(const QByteArray& version);
     Translator* translator() const;
 
@@ -135,12 +138,12 @@ void TestDialogs::errorsAreShownUntilTheNextChangelog_data()
     QTest::addColumn<int>("stateAfter");
     QTest::addColumn<int>("textKey");
 
-    QTest::newRow("changelog shown") << 6 << 1 << int(BundleManager::JSON_CORRUPT) << 1
-                                     << int(KelvoStrings::TXT_NO_JSON);
+    QTest::newRow("changelog shown")
+        << 6 << 1 << int(BundleManager::JSON_CORRUPT) << 1 << int(KelvoStrings::TXT_NO_JSON);
     QTest::newRow("downloading") << 6 << 2 << int(BundleManager::DOWNLOAD_FAILED) << 5
                                  << int(KelvoStrings::TXT_DOWNLOAD_FAILED);
-    QTest::newRow("ready to install") << 6 << 3 << int(BundleManager::ARCHIVE_LOST) << 5
-                                      << int(KelvoStrings::TXT_UPDATE_CORRUPT);
+    QTest::newRow("ready to install")
+        << 6 << 3 << int(BundleManager::ARCHIVE_LOST) << 5 << int(KelvoStrings::TXT_UPDATE_CORRUPT);
     QTest::newRow("up to date") << 6 << 4 << int(BundleManager::DOWNLOAD_INCOMPLETE) << 5
                                 << int(KelvoStrings::TXT_DOWNLOAD_INCOMPLETE);
     QTest::newRow("other application") << 7 << 2 << int(BundleManager::ARCHIVE_LOST) << 2 << -1;
@@ -178,7 +181,8 @@ void TestDialogs::whatsNewPagesThroughToClose()
 {
     m_ui.click(m_ui.item(QStringLiteral("userButton")));
     QQuickItem* settings = m_ui.item(QStringLiteral("userSettings"));
-    QTRY_COMPARE(settings->property("y").toReal(), m_ui.item(QStringLiteral("companyHeader"))->height());
+    QTRY_COMPARE(settings->property("y").toReal(),
+                 m_ui.item(QStringLiteral("companyHeader"))->height());
     m_ui.click(m_ui.findIn(settings, QStringLiteral("showWhatsNew")));
     // The what's-new window of the first start is still around, closed.
     QQuickWindow* window = nullptr;

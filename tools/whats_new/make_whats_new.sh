@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the six pages of the what's-new window, assets/whats_new/0.png ... 5.png (German
 # captions) and 0_en.png ... 5_en.png (English captions), from pictures of the real shell taken
-# under Xvfb. With a folder as argument, the pictures themselves are kept there.
+# under Xvfb. With a folder as argument, the pictures themselves are kept there; further
+# arguments go to the shell (-nox for the dark look).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 scripts/build.sh quillmark_ui_shots
@@ -11,8 +12,10 @@ if [[ -z "$shots" ]]; then
     shots=$(mktemp -d)
     trap 'rm -rf "$shots"' EXIT
 fi
+# A real X server: the drop shadows of the panels need OpenGL, which the off-screen
+# platform lacks.
 QUILLMARK_BUILD_DIR="$PWD/build" xvfb-run -a -s "-screen 0 1600x1000x24" \
-    build/bin/quillmark_ui_shots "$shots"
+    build/bin/quillmark_ui_shots "$shots" "${@:2}"
 
 pages=(launcher launcher_changelog statusbox_error_filter update_available user_settings cover_sheet)
 german=("Alle Geräte-Plug-ins auf einen Blick"

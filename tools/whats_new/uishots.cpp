@@ -28,14 +28,18 @@ class ReportPlugin : public QObject
 
 public:
     Q_INVOKABLE QString getMetaData(const QString& key) const { return m_metaData.value(key); }
-    Q_INVOKABLE void setMetaData(const QString& key, const QString& text) { m_metaData[key] = text; }
+    Q_INVOKABLE void setMetaData(const QString& key, const QString& text)
+    {
+        m_metaData[key] = text;
+    }
     Q_INVOKABLE void createPdfReport(const QString&, const QString&) {}
     Q_INVOKABLE void deletePassword(int) {}
 
 private:
     QHash<QString, QString> m_metaData{
         {QStringLiteral("projectName"), QStringLiteral("Neubau Lagerhalle Nord")},
-        {QStringLiteral("customerData"), QStringLiteral("Brandt Logistik GmbH\nHafenstraße 12\n28217 Bremen")},
+        {QStringLiteral("customerData"),
+         QStringLiteral("Brandt Logistik GmbH\nHafenstraße 12\n28217 Bremen")},
         {QStringLiteral("constructorData"), QStringLiteral("Elektro Kuhn\nMeisterbetrieb")},
         {QStringLiteral("serviceDate"), QStringLiteral("14.03.2026")},
         {QStringLiteral("serviceRepresentative"), QStringLiteral("J. Weber")},
@@ -136,14 +140,16 @@ void updateDialog(UiHarness& ui, const Shots& shots)
     waitFor([&] { return dialog->property("updateDialogState").toInt() == 4; }, "up to date");
     QTest::qWait(300);
     shots.take(QStringLiteral("update_up_to_date"));
-    waitFor([&] { return dialog->property("updateDialogState").toInt() == 0; }, "the closed dialog");
+    waitFor([&] { return dialog->property("updateDialogState").toInt() == 0; },
+            "the closed dialog");
 
     writeServerVersion(ui, "2.2.0");
     shots.click("updateButton");
     waitFor([&] { return dialog->property("updateDialogState").toInt() == 1; }, "the changelog");
     shots.take(QStringLiteral("update_available"));
     ui.click(ui.findIn(dialog, QStringLiteral("downloadButton")));
-    waitFor([&] { return dialog->property("updateDialogState").toInt() == 3; }, "the downloaded update");
+    waitFor([&] { return dialog->property("updateDialogState").toInt() == 3; },
+            "the downloaded update");
     shots.take(QStringLiteral("update_install"));
     emit BundleManager::instance()->errorOccured(6, BundleManager::ARCHIVE_LOST);
     shots.take(QStringLiteral("update_error"));
@@ -238,8 +244,12 @@ int main(int argc, char* argv[])
     UiHarness ui;
     ReportPlugin plugin;
     if (!ui.start(arguments.mid(2))) {
-        std::fprintf(stderr, "the shell did not start\n");
-        return 1;
+        // Under Xvfb the very first click of the start can go astray; the window is there.
+        if (!ui.window() || !ui.find(QStringLiteral("updateDialog"))) {
+            std::fprintf(stderr, "the shell did not start\n");
+            return 1;
+        }
+        ui.find(QStringLiteral("updateDialog"))->setProperty("updateDialogState", 0);
     }
     ui.shell()->engine().rootContext()->setContextProperty(QStringLiteral("plugin"), &plugin);
     // No window manager maximises the window under Xvfb: it takes the whole screen itself.
