@@ -7,6 +7,8 @@
 #include "translationfiles.h"
 #include "translator.h"
 
+#include <QJsonArray>
+
 FUZZ_HARNESS_START
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
