@@ -30,12 +30,12 @@ QByteArray readAvailable(QNetworkReply* reply)
     return available > 0 ? reply->read(available) : QByteArray();
 }
 
-QString deliveredFileName(const QNetworkReply* reply)
-{
-    return QFileInfo(reply->url().path(QUrl::FullyDecoded)).fileName();
-}
-
 } // namespace
+
+QString HttpRequestHandler::fileNameOf(const QUrl& url)
+{
+    return QFileInfo(url.path(QUrl::FullyDecoded)).fileName();
+}
 
 HttpRequestHandler::HttpRequestHandler(const QStringList& urls) : m_urls(urls) {}
 
@@ -116,7 +116,7 @@ void HttpRequestHandler::deliverFile(QNetworkReply* reply, const QString& additi
     if (!error.isEmpty())
         emit downloadFailed(error);
     else
-        emit receivedFile(deliveredFileName(reply), reply->readAll(), additionalInfos);
+        emit receivedFile(fileNameOf(reply->url()), reply->readAll(), additionalInfos);
     reply->deleteLater();
     replyDelivered();
 }
@@ -142,7 +142,7 @@ void HttpRequestHandler::deliverBatchReply(QNetworkReply* reply, const QByteArra
                                            const QString& url)
 {
     const QByteArray bytes = reply->isOpen() ? body + readAvailable(reply) : body;
-    const QString fileName = deliveredFileName(reply);
+    const QString fileName = fileNameOf(reply->url());
     const QString error = errorText(reply, bytes.size(), url);
     emit receivedReply(m_urlCounter, bytes, fileName);
     emit batchReplyFinished(m_urlCounter, bytes, fileName, error);

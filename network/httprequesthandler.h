@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <QUrlQuery>
 
 class QNetworkReply;
@@ -40,6 +41,9 @@ public:
     void getFiles();
 
     int urlCounter() const { return m_urlCounter; }
+
+    // The file name that replies to `url` are delivered under: the last part of its path.
+    static QString fileNameOf(const QUrl& url);
 
     // Overrides the time-out for this handler's future requests. Only the tests use it, so
     // that time-out handling runs through the same code path in milliseconds.

@@ -3,6 +3,8 @@
 #include "namecheck.h"
 #include "product.h"
 
+#include <QJsonArray>
+
 CatalogueEntry CatalogueEntry::fromJson(const QJsonObject& object)
 {
     return {object.value(QLatin1String("appId")).toString(),
@@ -10,6 +12,20 @@ CatalogueEntry CatalogueEntry::fromJson(const QJsonObject& object)
             object.value(QLatin1String("version")).toString(),
             object.value(QLatin1String("state")).toString(),
             object.value(QLatin1String("relDate")).toString()};
+}
+
+bool CatalogueEntry::isCatalogue(const QJsonDocument& document)
+{
+    return document.isObject() && document.object().value(QLatin1String("plugins")).isArray();
+}
+
+QList<CatalogueEntry> CatalogueEntry::listFrom(const QJsonDocument& document)
+{
+    QList<CatalogueEntry> entries;
+    const QJsonArray values = document.object().value(QLatin1String("plugins")).toArray();
+    for (const QJsonValue& value : values)
+        entries.append(fromJson(value.toObject()));
+    return entries;
 }
 
 int CatalogueEntry::numericAppId() const

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QJsonDocument>
 #include <QJsonObject>
+#include <QList>
 #include <QString>
 
 // One entry of the catalogue "plugins.info". Every value is read as text; a value of another
@@ -14,6 +16,11 @@ struct CatalogueEntry
     QString relDate;
 
     static CatalogueEntry fromJson(const QJsonObject& object);
+    // Whether a document is a catalogue at all: an object with a "plugins" array.
+    static bool isCatalogue(const QJsonDocument& document);
+    // The entries of a catalogue document in catalogue order; an entry that is no object
+    // reads as an entry of empty texts.
+    static QList<CatalogueEntry> listFrom(const QJsonDocument& document);
 
     // The catalogue identifier as a number, 0 when the text is not a decimal number.
     int numericAppId() const;

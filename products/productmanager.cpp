@@ -3,6 +3,7 @@
 #include "atomicfile.h"
 #include "catalogueentry.h"
 #include "changelogformatter.h"
+#include "filelist.h"
 #include "globals.h"
 #include "httprequesthandler.h"
 #include "infofileindex.h"
@@ -23,11 +24,6 @@
 namespace {
 
 const QString NOT_FOUND = QStringLiteral("404 Not Found");
-
-bool isCatalogue(const QJsonDocument& document)
-{
-    return document.isObject() && document.object().value(QLatin1String("plugins")).isArray();
-}
 
 // The system writes its copy directly in the data folder; when several copies lie below it,
 // that one is used.
@@ -104,7 +100,7 @@ bool ProductManager::loadStoredCatalogue(bool evenIfCorrupt)
     if (stored.isEmpty())
         return false;
     const QJsonDocument document = QJsonDocument::fromJson(readWhole(stored));
-    if (!isCatalogue(document)) {
+    if (!CatalogueEntry::isCatalogue(document)) {
         qWarning("The stored catalogue %s is unreadable or corrupt", qUtf8Printable(stored));
         if (!evenIfCorrupt)
             return true;
@@ -126,7 +122,7 @@ void ProductManager::requestCatalogue()
 void ProductManager::pluginsInfoReceived(const QJsonDocument& document)
 {
     // Anything but a catalogue would otherwise replace the good stored copy.
-    if (!isCatalogue(document)) {
+    if (!CatalogueEntry::isCatalogue(document)) {
         emit errorOccured(m_requestingAppId, JSON_CORRUPT);
         catalogueUnavailable();
         return;
@@ -152,9 +148,7 @@ void ProductManager::processCatalogue(const QJsonDocument& document, bool fromSe
     }
     // Each info file is read once per catalogue, not once per entry.
     const InfoFileIndex infos = InfoFileIndex::read(StorageLayout::infosFolder());
-    const QJsonArray entries = document.object().value(QLatin1String("plugins")).toArray();
-    for (const QJsonValue& value : entries) {
-        const CatalogueEntry entry = CatalogueEntry::fromJson(value.toObject());
+    for (const CatalogueEntry& entry : CatalogueEntry::listFrom(document)) {
         const QString problem = entry.problem();
         if (!problem.isEmpty()) {
             qWarning("%s", qUtf8Printable(problem));
@@ -319,23 +313,29 @@ void ProductManager::pluginLibReceived(const QString&, const QByteArray& reply)
     request->getJsonFile(QUrlQuery());
 }
 
-void ProductManager::pluginLibInfoReceived(const QJsonDocument& document)
+QString ProductManager::libraryInfoProblem(const QJsonDocument& document, int appId)
 {
-    m_isUpdate = false;
-    const QByteArray library = std::exchange(m_pendingLibrary, QByteArray());
-    if (document.isEmpty() || document.isNull()) {
-        emit downloadFailed(NOT_FOUND);
-        return;
-    }
+    if (document.isEmpty() || document.isNull())
+        return NOT_FOUND;
     const QJsonObject info = document.object();
     const QString version = info.value(QLatin1String("version")).toString();
     const QString state = info.value(QLatin1String("state")).toString();
     // Version and state become the name of the info file.
-    if (!NameCheck::isVersionName(version) || !Product::isStateWord(state)) {
-        emit downloadFailed(QStringLiteral("The library info of appId %1 is unusable: version "
-                                           "\"%2\", state \"%3\"")
-                                .arg(m_requestingAppId)
-                                .arg(NameCheck::printable(version), NameCheck::printable(state)));
+    if (!NameCheck::isVersionName(version) || !Product::isStateWord(state))
+        return QStringLiteral("The library info of appId %1 is unusable: version \"%2\", state "
+                              "\"%3\"")
+            .arg(appId)
+            .arg(NameCheck::printable(version), NameCheck::printable(state));
+    return QString();
+}
+
+void ProductManager::pluginLibInfoReceived(const QJsonDocument& document)
+{
+    m_isUpdate = false;
+    const QByteArray library = std::exchange(m_pendingLibrary, QByteArray());
+    const QString problem = libraryInfoProblem(document, m_requestingAppId);
+    if (!problem.isEmpty()) {
+        emit downloadFailed(problem);
         return;
     }
     if (!writeLibrary(library))
@@ -434,37 +434,22 @@ void ProductManager::additionalInfoFileReceived(const QJsonDocument& document,
         emit errorOccured(m_requestingAppId, JSON_CORRUPT);
         return;
     }
-    const QJsonArray list = document.array();
-    if (list.size() < 2)
+    const FileList list = FileList::fromJson(document, kind);
+    for (const QString& problem : list.problems)
+        rejectAdditionalFile(problem);
+    if (list.folderName.isEmpty())
         return;
-    const QString folderName = list.at(0).toString();
-    if (!NameCheck::isPlainFileName(folderName)) {
-        rejectAdditionalFile(
-            QStringLiteral("A %1 list names the folder \"%2\", which is not a "
-                           "plain folder name; its files are skipped")
-                .arg(StorageLayout::folderWord(kind), NameCheck::printable(folderName)));
-        return;
-    }
-    StorageLayout::pluginFileFolder(kind, folderName);
-    for (qsizetype index = 1; index < list.size(); ++index) {
-        const QString fileName = list.at(index).toString();
-        if (!NameCheck::isPlainFileName(fileName)) {
-            rejectAdditionalFile(QStringLiteral("The %1 list of \"%2\" names \"%3\", which is "
-                                                "not a plain file name; it is skipped")
-                                     .arg(StorageLayout::folderWord(kind),
-                                          NameCheck::printable(folderName),
-                                          NameCheck::printable(fileName)));
-            continue;
-        }
+    StorageLayout::pluginFileFolder(kind, list.folderName);
+    for (const QString& fileName : list.fileNames) {
         HttpRequestHandler* request =
-            newHandler(StorageLayout::fileUrl(folderName, kind, fileName));
+            newHandler(StorageLayout::fileUrl(list.folderName, kind, fileName));
         if (kind == StorageLayout::FileKind::Firmware)
             connect(request, &HttpRequestHandler::receivedFile, this,
                     &ProductManager::firmwareFileReceived, Qt::UniqueConnection);
         else
             connect(request, &HttpRequestHandler::receivedFile, this,
                     &ProductManager::assemblyInstructionsFileReceived, Qt::UniqueConnection);
-        request->getFile(folderName);
+        request->getFile(list.folderName);
     }
 }
 

@@ -55,6 +55,9 @@ public:
     Q_INVOKABLE void requestFirmwareList(const QString& name);
     Q_INVOKABLE void requestAssemblyInstructionsList(const QString& name);
 
+    // Why a library info document of plug-in `appId` cannot be stored, empty when it can.
+    static QString libraryInfoProblem(const QJsonDocument& document, int appId);
+
 signals:
     void downloadFailed(QString errorString);
     void pluginsChanged();

@@ -292,6 +292,31 @@ void Translator::installNewTranslationFiles(const QString& path, const QString& 
     m_translators.append(translator);
 }
 
+QStringList Translator::pluginNamesOf(const QJsonDocument& document, QStringList& rejected)
+{
+    QStringList names;
+    const QJsonArray entries = document.array();
+    for (const QJsonValue& entry : entries) {
+        const QString name = entry.toString();
+        if (NameCheck::isPlainFileName(name))
+            names << name;
+        else
+            rejected << name;
+    }
+    return names;
+}
+
+QStringList Translator::translationFileUrls(const QStringList& pluginNames)
+{
+    QStringList urls;
+    for (const QString& code : languageCodes()) {
+        urls << shellFileUrl(code);
+        for (const QString& name : pluginNames)
+            urls << pluginFileUrl(name, code);
+    }
+    return urls;
+}
+
 void Translator::receiveTranslationFilePaths(const QJsonDocument& document)
 {
     if (!document.isArray() && !document.isNull()) {
@@ -300,28 +325,16 @@ void Translator::receiveTranslationFilePaths(const QJsonDocument& document)
         finish();
         return;
     }
-    const QJsonArray entries = document.array();
-    if (document.isEmpty() || document.isNull() || entries.isEmpty()) {
+    if (document.isEmpty() || document.isNull() || document.array().isEmpty()) {
         finish();
         return;
     }
-    QStringList names;
-    for (const QJsonValue& entry : entries) {
-        const QString name = entry.toString();
-        if (NameCheck::isPlainFileName(name))
-            names << name;
-        else
-            emit downloadFailed(QStringLiteral("Translations of an invalid plug-in name skipped"
-                                               " --- %1")
-                                    .arg(NameCheck::printable(name)));
-    }
-
-    QStringList urls;
-    for (const QString& code : languageCodes()) {
-        urls << shellFileUrl(code);
-        for (const QString& name : std::as_const(names))
-            urls << pluginFileUrl(name, code);
-    }
+    QStringList rejected;
+    const QStringList urls = translationFileUrls(pluginNamesOf(document, rejected));
+    for (const QString& name : std::as_const(rejected))
+        emit downloadFailed(
+            QStringLiteral("Translations of an invalid plug-in name skipped --- %1")
+                .arg(NameCheck::printable(name)));
     // Each download counts its own replies, so a later one cannot miss its end.
     m_receivedFiles = 0;
     m_downloadFolder = TranslationFiles::folder();

@@ -59,6 +59,12 @@ public:
     // system locale's name as it stands; either looked up exactly, English when not found.
     static Type initialLanguage(const QString& storedSetting, const QString& systemLocaleName);
 
+    // The plug-in names of a names list that can become parts of file names, in list order;
+    // the others are appended to `rejected`.
+    static QStringList pluginNamesOf(const QJsonDocument& document, QStringList& rejected);
+    // Every translation file of the shell and of the plug-ins `pluginNames`, in download order.
+    static QStringList translationFileUrls(const QStringList& pluginNames);
+
     // Starts with initialLanguage() of the stored setting and the system locale.
     Translator(QQmlEngine* engine, QQmlContext* context);
     ~Translator() override;

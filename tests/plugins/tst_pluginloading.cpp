@@ -143,7 +143,7 @@ void TestPluginLoading::missingLibraryOrSymbolGivesNull_data()
     QTest::addColumn<int>("appId");
     QTest::newRow("no library file") << QString() << 21;
     QTest::newRow("library without getPlugin")
-        << m_buildDir + QStringLiteral("/lib/libquillmarksdk.so.") + Globals::VERSION_NUMBER << 21;
+        << m_buildDir + QStringLiteral("/tests/plugins/libtst_librarywithoutplugin.so") << 21;
     QTest::newRow("not a library") << m_buildDir + QStringLiteral("/CMakeCache.txt") << 21;
     QTest::newRow("no product with that appId") << QString() << 99;
 }
