@@ -157,6 +157,18 @@ Item {
             verifyContract(data)
         }
 
+        // Where effects cannot be drawn (the software renderer) the drawer must still show.
+        function test_drawerIsDrawnWithoutEffects() {
+            const drawer = make("DrawerWindow", {
+                                    "width": 100,
+                                    "height": 60
+                                })
+            waitForRendering(drawer)
+            const image = grabImage(drawer)
+            verify(Qt.colorEqual(image.pixel(50, 30), globalColors.STATUSBOX),
+                   "drawn as " + image.pixel(50, 30))
+        }
+
         function test_openHeightFollowsTheContent_data() {
             return [{
                     tag: "updating",

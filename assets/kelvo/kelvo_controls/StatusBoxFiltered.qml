@@ -48,7 +48,8 @@ Item {
     // Hidden, the toggle button still rests on the window's bottom edge, so that the user can
     // open the box by hand.
     anchors.bottomMargin: isShown ? 0 : -(textArea.height - margin.one)
-    layer.enabled: true
+    // The software renderer cannot draw effects and would drop the whole panel with its shadow.
+    layer.enabled: GraphicsInfo.api !== GraphicsInfo.Software
     layer.effect: DropShadow {
         horizontalOffset: 5
         verticalOffset: 0

@@ -8,7 +8,8 @@ Rectangle {
     clip: true
     color: globalColors.STATUSBOX
     radius: radii.ten
-    layer.enabled: true
+    // The software renderer cannot draw effects and would drop the whole panel with its shadow.
+    layer.enabled: GraphicsInfo.api !== GraphicsInfo.Software
     layer.effect: DropShadow {
         verticalOffset: 5
         radius: 4
