@@ -241,7 +241,7 @@ Raadpleeg de website van Brennhof voor meer informatie.</translation>
     <message>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="89"/>
         <source>is up to date</source>
-        <translation>is up-to-date</translation>
+        <translation>is bijgewerkt</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="90"/>
