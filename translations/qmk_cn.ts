@@ -2,29 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
-    <name>Main</name>
-    <message>
-        <location filename="../assets/kelvo/Main.qml" line="18"/>
-        <source>installed</source>
-        <translation>已安装</translation>
-    </message>
-    <message>
-        <location filename="../assets/kelvo/Main.qml" line="19"/>
-        <source>update available</source>
-        <translation>有可用更新</translation>
-    </message>
-    <message>
-        <location filename="../assets/kelvo/Main.qml" line="20"/>
-        <source>deleted</source>
-        <translation>已删除</translation>
-    </message>
-    <message>
-        <location filename="../assets/kelvo/Main.qml" line="21"/>
-        <source>not installed</source>
-        <translation>未安装</translation>
-    </message>
-</context>
-<context>
     <name>QTranslator</name>
     <message>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="18"/>

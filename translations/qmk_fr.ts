@@ -2,29 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
-    <name>Main</name>
-    <message>
-        <location filename="../assets/kelvo/Main.qml" line="18"/>
-        <source>installed</source>
-        <translation>installé</translation>
-    </message>
-    <message>
-        <location filename="../assets/kelvo/Main.qml" line="19"/>
-        <source>update available</source>
-        <translation>mise à jour disponible</translation>
-    </message>
-    <message>
-        <location filename="../assets/kelvo/Main.qml" line="20"/>
-        <source>deleted</source>
-        <translation>supprimé</translation>
-    </message>
-    <message>
-        <location filename="../assets/kelvo/Main.qml" line="21"/>
-        <source>not installed</source>
-        <translation>non installé</translation>
-    </message>
-</context>
-<context>
     <name>QTranslator</name>
     <message>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="18"/>
@@ -144,7 +121,7 @@ Pour plus d&apos;informations, veuillez consulter le site web de Brennhof.</tran
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="53"/>
         <source>Only becomes active after restarting QMK!</source>
         <comment>Wird erst nach Neustart von QMK aktiv!</comment>
-        <translation>Effectif uniquement après le redémarrage de QMK !</translation>
+        <translation>Effectif uniquement après le redémarrage de QMK&#xa0;!</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="56"/>
@@ -261,7 +238,7 @@ Pour plus d&apos;informations, veuillez consulter le site web de Brennhof.</tran
     <message>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="93"/>
         <source>Codes don&apos;t match!</source>
-        <translation>Les codes ne correspondent pas !</translation>
+        <translation>Les codes ne correspondent pas&#xa0;!</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="94"/>
@@ -312,7 +289,7 @@ Pour plus d&apos;informations, veuillez consulter le site web de Brennhof.</tran
     <message>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="119"/>
         <source>Do you want to return to the home screen?</source>
-        <translation>Voulez-vous revenir à l&apos;écran d&apos;accueil ?</translation>
+        <translation>Voulez-vous revenir à l&apos;écran d&apos;accueil&#xa0;?</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="121"/>
@@ -324,14 +301,14 @@ Pour plus d&apos;informations, veuillez consulter le site web de Brennhof.</tran
         <source>Are you sure you want to delete the plugin?
 
 The plugin can only be reinstalled after restarting QMK.</source>
-        <translation>Voulez-vous vraiment supprimer le plug-in ?
+        <translation>Voulez-vous vraiment supprimer le plug-in&#xa0;?
 
 Le plug-in ne pourra être réinstallé qu&apos;après un redémarrage de QMK.</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="128"/>
         <source>Do you want to leave the software?</source>
-        <translation>Voulez-vous quitter le logiciel ?</translation>
+        <translation>Voulez-vous quitter le logiciel&#xa0;?</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="130"/>
@@ -347,7 +324,7 @@ La durée dépend du type et du nombre d&apos;appareils raccordés.</translation
         <source>There are unsaved changes.
 Do you want to save the changes?</source>
         <translation>Certaines modifications n&apos;ont pas été enregistrées.
-Voulez-vous enregistrer les modifications ?</translation>
+Voulez-vous enregistrer les modifications&#xa0;?</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="12"/>
@@ -457,7 +434,7 @@ Voulez-vous enregistrer les modifications ?</translation>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="54"/>
         <source>Are you sure you want to restore the factory settings?</source>
-        <translation>Voulez-vous vraiment rétablir les réglages d&apos;usine ?</translation>
+        <translation>Voulez-vous vraiment rétablir les réglages d&apos;usine&#xa0;?</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="57"/>
@@ -902,7 +879,7 @@ Voulez-vous enregistrer les modifications ?</translation>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="148"/>
         <source>What do you want to do?</source>
-        <translation>Que voulez-vous faire ?</translation>
+        <translation>Que voulez-vous faire&#xa0;?</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="149"/>

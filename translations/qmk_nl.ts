@@ -2,29 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL" sourcelanguage="en">
 <context>
-    <name>Main</name>
-    <message>
-        <location filename="../assets/kelvo/Main.qml" line="18"/>
-        <source>installed</source>
-        <translation>geïnstalleerd</translation>
-    </message>
-    <message>
-        <location filename="../assets/kelvo/Main.qml" line="19"/>
-        <source>update available</source>
-        <translation>update beschikbaar</translation>
-    </message>
-    <message>
-        <location filename="../assets/kelvo/Main.qml" line="20"/>
-        <source>deleted</source>
-        <translation>verwijderd</translation>
-    </message>
-    <message>
-        <location filename="../assets/kelvo/Main.qml" line="21"/>
-        <source>not installed</source>
-        <translation>niet geïnstalleerd</translation>
-    </message>
-</context>
-<context>
     <name>QTranslator</name>
     <message>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="18"/>
