@@ -550,7 +550,7 @@ Chcete změny uložit?</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Vyp</translation>
+        <translation>Vypnuto</translation>
     </message>
     <message>
         <source>OK</source>
@@ -559,7 +559,7 @@ Chcete změny uložit?</translation>
     <message>
         <source>On</source>
         <comment>dt: An</comment>
-        <translation>Zap</translation>
+        <translation>Zapnuto</translation>
     </message>
     <message>
         <source>Open</source>

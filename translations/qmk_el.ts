@@ -379,7 +379,7 @@ Do you want to save the changes?</source>
     <message>
         <source>Aug</source>
         <comment>short form of august</comment>
-        <translation>Αυγ</translation>
+        <translation>Αύγ</translation>
     </message>
     <message>
         <source>August</source>
@@ -464,7 +464,7 @@ Do you want to save the changes?</source>
     <message>
         <source>Jul</source>
         <comment>short form of july</comment>
-        <translation>Ιουλ</translation>
+        <translation>Ιούλ</translation>
     </message>
     <message>
         <source>July</source>
@@ -473,7 +473,7 @@ Do you want to save the changes?</source>
     <message>
         <source>Jun</source>
         <comment>short form of june</comment>
-        <translation>Ιουν</translation>
+        <translation>Ιούν</translation>
     </message>
     <message>
         <source>June</source>
@@ -490,7 +490,7 @@ Do you want to save the changes?</source>
     <message>
         <source>Mar</source>
         <comment>short form of march</comment>
-        <translation>Μαρ</translation>
+        <translation>Μάρ</translation>
     </message>
     <message>
         <source>March</source>
@@ -499,7 +499,7 @@ Do you want to save the changes?</source>
     <message>
         <source>May</source>
         <comment>short form of may</comment>
-        <translation>Μαΐ</translation>
+        <translation>Μάι</translation>
     </message>
     <message>
         <source>May</source>
@@ -525,7 +525,7 @@ Do you want to save the changes?</source>
     <message>
         <source>Nov</source>
         <comment>short form of november</comment>
-        <translation>Νοε</translation>
+        <translation>Νοέ</translation>
     </message>
     <message>
         <source>November</source>
@@ -600,7 +600,7 @@ Do you want to save the changes?</source>
     <message>
         <source>Sat</source>
         <comment>short form of saturday</comment>
-        <translation>Σαβ</translation>
+        <translation>Σάβ</translation>
     </message>
     <message>
         <source>Saturday</source>
@@ -663,7 +663,7 @@ Do you want to save the changes?</source>
     <message>
         <source>Thu</source>
         <comment>short form of thursday</comment>
-        <translation>Πεμ</translation>
+        <translation>Πέμ</translation>
     </message>
     <message>
         <source>Thursday</source>
@@ -672,7 +672,7 @@ Do you want to save the changes?</source>
     <message>
         <source>Tue</source>
         <comment>short form of tuesday</comment>
-        <translation>Τρι</translation>
+        <translation>Τρί</translation>
     </message>
     <message>
         <source>Tuesday</source>

@@ -136,7 +136,7 @@ További információkat a Brennhof weboldalán talál.</translation>
     </message>
     <message>
         <source>Customer data</source>
-        <translation>Ügyfél adatai</translation>
+        <translation>Ügyféladatok</translation>
     </message>
     <message>
         <source>Activate dark mode</source>

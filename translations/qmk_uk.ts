@@ -533,7 +533,7 @@ Do you want to save the changes?</source>
     </message>
     <message>
         <source>o&apos;clock</source>
-        <translation>год</translation>
+        <translation>год.</translation>
     </message>
     <message>
         <source>Object</source>
