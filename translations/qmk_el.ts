@@ -153,7 +153,7 @@ Please check the Brennhof Website for more information.</source>
     </message>
     <message>
         <source>Downloading</source>
-        <translation>Λήψη σε εξέλιξη</translation>
+        <translation>Γίνεται λήψη</translation>
     </message>
     <message>
         <source>General settings</source>
@@ -608,7 +608,7 @@ Do you want to save the changes?</source>
     </message>
     <message>
         <source>Saving</source>
-        <translation>Αποθήκευση σε εξέλιξη</translation>
+        <translation>Γίνεται αποθήκευση</translation>
     </message>
     <message>
         <source>Sensors</source>
