@@ -35,15 +35,19 @@ const QStringList SAME_AS_ENGLISH = {
     QStringLiteral("Information"), QStringLiteral("Version"), QStringLiteral("Configuration"),
     QStringLiteral("Description"), QStringLiteral("Stop"),    QStringLiteral("Wind"),
     QStringLiteral("No"),          QStringLiteral("Error"),   QStringLiteral("Password"),
-    QStringLiteral("Object")};
+    QStringLiteral("Object"),      QStringLiteral("Name")};
 
-// German shares these month names and abbreviations, and "Name", with English.
-const QStringList SAME_IN_GERMAN = {
-    QStringLiteral("April"),    QStringLiteral("Apr"), QStringLiteral("August"),
-    QStringLiteral("Aug"),      QStringLiteral("Feb"), QStringLiteral("Jan"),
-    QStringLiteral("Jul"),      QStringLiteral("Jun"), QStringLiteral("Name"),
-    QStringLiteral("November"), QStringLiteral("Nov"), QStringLiteral("September"),
-    QStringLiteral("Sep")};
+// Month names and abbreviations that some languages write as English does.
+const QStringList SHARED_MONTH_NAMES = {
+    QStringLiteral("Jan"),     QStringLiteral("Feb"),       QStringLiteral("Mar"),
+    QStringLiteral("Apr"),     QStringLiteral("May"),       QStringLiteral("Jun"),
+    QStringLiteral("Jul"),     QStringLiteral("Aug"),       QStringLiteral("Sep"),
+    QStringLiteral("Nov"),     QStringLiteral("Dec"),       QStringLiteral("April"),
+    QStringLiteral("August"),  QStringLiteral("September"), QStringLiteral("November"),
+    QStringLiteral("December")};
+const QStringList LANGUAGES_SHARING_MONTH_NAMES = {QStringLiteral("de"), QStringLiteral("hu"),
+                                                   QStringLiteral("nn"), QStringLiteral("sv"),
+                                                   QStringLiteral("tr")};
 
 // What a translation must carry over unchanged wherever the English text has it.
 const QStringList KEPT_AS_THEY_ARE = {QStringLiteral("%1"),
@@ -57,7 +61,7 @@ const QStringList KEPT_AS_THEY_ARE = {QStringLiteral("%1"),
 bool mayStayEnglish(const QString& code, const QString& text)
 {
     return code == QStringLiteral("en") || SAME_AS_ENGLISH.contains(text) ||
-           (code == QStringLiteral("de") && SAME_IN_GERMAN.contains(text));
+           (LANGUAGES_SHARING_MONTH_NAMES.contains(code) && SHARED_MONTH_NAMES.contains(text));
 }
 
 QString resourcePath(const QString& url)
