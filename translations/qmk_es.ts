@@ -269,7 +269,7 @@ Consulte el sitio web de Brennhof para obtener más información.</translation>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="109"/>
         <source>Show tooltips</source>
         <comment>Tooltips anzeigen</comment>
-        <translation>Mostrar descripciones emergentes</translation>
+        <translation>Mostrar sugerencias</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="110"/>
