@@ -13,9 +13,9 @@ packages=(
     qml6-module-qttest qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev
     qt6-qpa-plugins libgl-dev fonts-liberation
     xvfb xauth xdotool imagemagick curl librsvg2-bin
-    # Liberation covers Latin, Greek and Cyrillic; these add a fallback and the Chinese glyphs.
-    fonts-dejavu-core fonts-wqy-microhei
 )
+# Liberation covers Latin, Greek and Cyrillic; these add a fallback and the Chinese glyphs.
+packages+=(fonts-dejavu-core fonts-wqy-microhei)
 
 missing=()
 for package in "${packages[@]}"; do
