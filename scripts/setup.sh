@@ -14,6 +14,8 @@ packages=(
     qt6-qpa-plugins libgl-dev fonts-liberation
     xvfb xauth xdotool imagemagick curl librsvg2-bin poppler-utils
 )
+# Liberation covers Latin, Greek and Cyrillic; these add a fallback and the Chinese glyphs.
+packages+=(fonts-dejavu-core fonts-wqy-microhei)
 
 missing=()
 for package in "${packages[@]}"; do
