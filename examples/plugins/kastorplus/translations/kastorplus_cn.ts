@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>Description</source>
-        <translation>说明</translation>
+        <translation>描述</translation>
     </message>
     <message>
         <source>yes</source>

@@ -311,11 +311,11 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Activado</translation>
+        <translation>Encendido</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Desactivado</translation>
+        <translation>Apagado</translation>
     </message>
     <message>
         <source>From</source>

@@ -311,11 +311,11 @@
     </message>
     <message>
         <source>On</source>
-        <translation>On</translation>
+        <translation>Acceso</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Off</translation>
+        <translation>Spento</translation>
     </message>
     <message>
         <source>From</source>

@@ -287,11 +287,11 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Activado</translation>
+        <translation>Encendido</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Desactivado</translation>
+        <translation>Apagado</translation>
     </message>
     <message>
         <source>Frost alarm below</source>

@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>The device memory could not be read (%1); it holds the factory settings</source>
-        <translation>Не удалось прочитать память устройства (%1); в ней заводские настройки</translation>
+        <translation>Не удалось прочитать память устройства (%1); в ней записаны заводские настройки</translation>
     </message>
     <message>
         <source>The unsaved changes of the removed device were discarded</source>
