@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>The configuration could not be saved to %1: %2</source>
-        <translation>Impossible d&apos;enregistrer la configuration dans %1 : %2</translation>
+        <translation>Impossible d&apos;enregistrer la configuration dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Configuration loaded from %1</source>
@@ -36,19 +36,19 @@
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation>Impossible de lire %1 : %2</translation>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is not a configuration file (%2); the current configuration is kept</source>
-        <translation>%1 n&apos;est pas un fichier de configuration (%2) ; la configuration actuelle est conservée</translation>
+        <translation>%1 n&apos;est pas un fichier de configuration (%2)&#xa0;; la configuration actuelle est conservée</translation>
     </message>
     <message>
         <source>%1 holds the configuration of another device (%2); the current configuration is kept</source>
-        <translation>%1 contient la configuration d&apos;un autre appareil (%2) ; la configuration actuelle est conservée</translation>
+        <translation>%1 contient la configuration d&apos;un autre appareil (%2)&#xa0;; la configuration actuelle est conservée</translation>
     </message>
     <message>
         <source>%1 holds a bad value for &quot;%2&quot;; the current configuration is kept</source>
-        <translation>%1 contient une valeur non valide pour « %2 » ; la configuration actuelle est conservée</translation>
+        <translation>%1 contient une valeur non valide pour «&#xa0;%2&#xa0;»&#xa0;; la configuration actuelle est conservée</translation>
     </message>
     <message>
         <source>Configuration loaded from the device</source>
@@ -56,19 +56,19 @@
     </message>
     <message>
         <source>Discard your changes and load the configuration from the device?</source>
-        <translation>Abandonner vos modifications et charger la configuration depuis l&apos;appareil ?</translation>
+        <translation>Abandonner vos modifications et charger la configuration depuis l&apos;appareil&#xa0;?</translation>
     </message>
     <message>
         <source>Report created: %1</source>
-        <translation>Rapport créé : %1</translation>
+        <translation>Rapport créé&#xa0;: %1</translation>
     </message>
     <message>
         <source>The report could not be created at %1: %2</source>
-        <translation>Impossible de créer le rapport dans %1 : %2</translation>
+        <translation>Impossible de créer le rapport dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Report saved: %1</source>
-        <translation>Rapport enregistré : %1</translation>
+        <translation>Rapport enregistré&#xa0;: %1</translation>
     </message>
     <message>
         <source>No report has been created yet</source>
@@ -76,11 +76,11 @@
     </message>
     <message>
         <source>Backup written: %1</source>
-        <translation>Sauvegarde écrite : %1</translation>
+        <translation>Sauvegarde écrite&#xa0;: %1</translation>
     </message>
     <message>
         <source>The backup could not be written to %1: %2</source>
-        <translation>Impossible d&apos;écrire la sauvegarde dans %1 : %2</translation>
+        <translation>Impossible d&apos;écrire la sauvegarde dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Backup of device %1 restored from %2</source>
@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>The device is busy; try again when it has finished</source>
-        <translation>L&apos;appareil est occupé ; réessayez lorsqu&apos;il aura terminé</translation>
+        <translation>L&apos;appareil est occupé&#xa0;; réessayez lorsqu&apos;il aura terminé</translation>
     </message>
     <message>
         <source>Updating the firmware</source>
@@ -136,23 +136,23 @@
     </message>
     <message>
         <source>Update the device firmware to version %1?</source>
-        <translation>Mettre à jour le firmware de l&apos;appareil vers la version %1 ?</translation>
+        <translation>Mettre à jour le firmware de l&apos;appareil vers la version %1&#xa0;?</translation>
     </message>
     <message>
         <source>Restart the device now?</source>
-        <translation>Redémarrer l&apos;appareil maintenant ?</translation>
+        <translation>Redémarrer l&apos;appareil maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>Formatting erases the configuration stored in the device. Go on?</source>
-        <translation>Le formatage efface la configuration enregistrée dans l&apos;appareil. Continuer ?</translation>
+        <translation>Le formatage efface la configuration enregistrée dans l&apos;appareil. Continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Reset the device to factory settings? Your configuration is lost.</source>
-        <translation>Réinitialiser l&apos;appareil aux paramètres d&apos;usine ? Votre configuration sera perdue.</translation>
+        <translation>Réinitialiser l&apos;appareil aux paramètres d&apos;usine&#xa0;? Votre configuration sera perdue.</translation>
     </message>
     <message>
         <source>Restore the last backup of device %1?</source>
-        <translation>Restaurer la dernière sauvegarde de l&apos;appareil %1 ?</translation>
+        <translation>Restaurer la dernière sauvegarde de l&apos;appareil %1&#xa0;?</translation>
     </message>
     <message>
         <source>Wi-Fi settings saved to the device</source>
@@ -164,15 +164,15 @@
     </message>
     <message>
         <source>The device was removed with unsaved changes. Save them to a file?</source>
-        <translation>L&apos;appareil a été retiré avec des modifications non enregistrées. Les enregistrer dans un fichier ?</translation>
+        <translation>L&apos;appareil a été retiré avec des modifications non enregistrées. Les enregistrer dans un fichier&#xa0;?</translation>
     </message>
     <message>
         <source>Save the Wi-Fi settings to the device?</source>
-        <translation>Enregistrer les paramètres Wi-Fi dans l&apos;appareil ?</translation>
+        <translation>Enregistrer les paramètres Wi-Fi dans l&apos;appareil&#xa0;?</translation>
     </message>
     <message>
         <source>The device does not accept %1 for &quot;%2&quot;</source>
-        <translation>L&apos;appareil n&apos;accepte pas %1 pour « %2 »</translation>
+        <translation>L&apos;appareil n&apos;accepte pas %1 pour «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>Virtual %1 opened</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>The device memory could not be read (%1); it holds the factory settings</source>
-        <translation>Impossible de lire la mémoire de l&apos;appareil (%1) ; elle contient les paramètres d&apos;usine</translation>
+        <translation>Impossible de lire la mémoire de l&apos;appareil (%1)&#xa0;; elle contient les paramètres d&apos;usine</translation>
     </message>
     <message>
         <source>The unsaved changes of the removed device were discarded</source>
@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>Relay 1: daily ventilation</source>
-        <translation>Relais 1 : aération quotidienne</translation>
+        <translation>Relais 1&#xa0;: aération quotidienne</translation>
     </message>
     <message>
         <source>Reports a fault to the building control</source>
@@ -315,7 +315,7 @@
     </message>
     <message>
         <source>Relay 2: fault message</source>
-        <translation>Relais 2 : signalisation de défaut</translation>
+        <translation>Relais 2&#xa0;: signalisation de défaut</translation>
     </message>
     <message>
         <source>Battery monitoring</source>
@@ -373,11 +373,11 @@
     </message>
     <message>
         <source>Relay 1: daily ventilation</source>
-        <translation>Relais 1 : aération quotidienne</translation>
+        <translation>Relais 1&#xa0;: aération quotidienne</translation>
     </message>
     <message>
         <source>Relay 2: fault message</source>
-        <translation>Relais 2 : signalisation de défaut</translation>
+        <translation>Relais 2&#xa0;: signalisation de défaut</translation>
     </message>
     <message>
         <source>Notes</source>
@@ -471,7 +471,7 @@
     </message>
     <message>
         <source>No control unit connected: the virtual one works without hardware.</source>
-        <translation>Aucune centrale connectée : la centrale virtuelle fonctionne sans matériel.</translation>
+        <translation>Aucune centrale connectée&#xa0;: la centrale virtuelle fonctionne sans matériel.</translation>
     </message>
 </context>
 </TS>
