@@ -2,29 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="en">
 <context>
-    <name>Main</name>
-    <message>
-        <location filename="../assets/kelvo/Main.qml" line="18"/>
-        <source>installed</source>
-        <translation>installed</translation>
-    </message>
-    <message>
-        <location filename="../assets/kelvo/Main.qml" line="19"/>
-        <source>update available</source>
-        <translation>update available</translation>
-    </message>
-    <message>
-        <location filename="../assets/kelvo/Main.qml" line="20"/>
-        <source>deleted</source>
-        <translation>deleted</translation>
-    </message>
-    <message>
-        <location filename="../assets/kelvo/Main.qml" line="21"/>
-        <source>not installed</source>
-        <translation>not installed</translation>
-    </message>
-</context>
-<context>
     <name>QTranslator</name>
     <message>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="18"/>
