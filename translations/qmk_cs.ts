@@ -269,7 +269,7 @@ Další informace najdete na webových stránkách společnosti Brennhof.</trans
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="109"/>
         <source>Show tooltips</source>
         <comment>Tooltips anzeigen</comment>
-        <translation>Zobrazovat bublinovou nápovědu</translation>
+        <translation>Bublinová nápověda</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="110"/>

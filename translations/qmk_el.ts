@@ -177,7 +177,7 @@ Please check the Brennhof Website for more information.</source>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="71"/>
         <source>Activate dark mode</source>
         <comment>Dark Mode aktivieren</comment>
-        <translation>Ενεργοποίηση σκοτεινής λειτουργίας</translation>
+        <translation>Σκοτεινή λειτουργία</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="73"/>
@@ -269,7 +269,7 @@ Please check the Brennhof Website for more information.</source>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="109"/>
         <source>Show tooltips</source>
         <comment>Tooltips anzeigen</comment>
-        <translation>Εμφάνιση επεξηγήσεων</translation>
+        <translation>Επεξηγήσεις</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="110"/>

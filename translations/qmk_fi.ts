@@ -177,7 +177,7 @@ Lisätietoja on Brennhofin verkkosivustolla.</translation>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="71"/>
         <source>Activate dark mode</source>
         <comment>Dark Mode aktivieren</comment>
-        <translation>Ota tumma tila käyttöön</translation>
+        <translation>Tumma tila</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="73"/>

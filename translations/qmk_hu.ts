@@ -177,7 +177,7 @@ További információkat a Brennhof weboldalán talál.</translation>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="71"/>
         <source>Activate dark mode</source>
         <comment>Dark Mode aktivieren</comment>
-        <translation>Sötét mód bekapcsolása</translation>
+        <translation>Sötét mód</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="73"/>
@@ -269,7 +269,7 @@ További információkat a Brennhof weboldalán talál.</translation>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="109"/>
         <source>Show tooltips</source>
         <comment>Tooltips anzeigen</comment>
-        <translation>Elemleírások megjelenítése</translation>
+        <translation>Elemleírások</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="110"/>
@@ -460,23 +460,23 @@ Szeretné menteni a módosításokat?</translation>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="66"/>
         <source>Apr</source>
         <comment>short form of april</comment>
-        <translation>Ápr.</translation>
+        <translation>ápr.</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="67"/>
         <source>April</source>
-        <translation>Április</translation>
+        <translation>április</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="68"/>
         <source>Aug</source>
         <comment>short form of august</comment>
-        <translation>Aug.</translation>
+        <translation>aug.</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="69"/>
         <source>August</source>
-        <translation>Augusztus</translation>
+        <translation>augusztus</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="71"/>
@@ -512,12 +512,12 @@ Szeretné menteni a módosításokat?</translation>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="77"/>
         <source>Dec</source>
         <comment>short form of december</comment>
-        <translation>Dec.</translation>
+        <translation>dec.</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="78"/>
         <source>December</source>
-        <translation>December</translation>
+        <translation>december</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="79"/>
@@ -538,12 +538,12 @@ Szeretné menteni a módosításokat?</translation>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="82"/>
         <source>Feb</source>
         <comment>short form of february</comment>
-        <translation>Febr.</translation>
+        <translation>febr.</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="83"/>
         <source>February</source>
-        <translation>Február</translation>
+        <translation>február</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="84"/>
@@ -559,40 +559,40 @@ Szeretné menteni a módosításokat?</translation>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="86"/>
         <source>Friday</source>
-        <translation>Péntek</translation>
+        <translation>péntek</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="87"/>
         <source>Jan</source>
         <comment>short form of january</comment>
-        <translation>Jan.</translation>
+        <translation>jan.</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="88"/>
         <source>January</source>
-        <translation>Január</translation>
+        <translation>január</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="89"/>
         <source>Jul</source>
         <comment>short form of july</comment>
-        <translation>Júl.</translation>
+        <translation>júl.</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="90"/>
         <source>July</source>
-        <translation>Július</translation>
+        <translation>július</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="91"/>
         <source>Jun</source>
         <comment>short form of june</comment>
-        <translation>Jún.</translation>
+        <translation>jún.</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="92"/>
         <source>June</source>
-        <translation>Június</translation>
+        <translation>június</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="93"/>
@@ -608,23 +608,23 @@ Szeretné menteni a módosításokat?</translation>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="95"/>
         <source>Mar</source>
         <comment>short form of march</comment>
-        <translation>Márc.</translation>
+        <translation>márc.</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="96"/>
         <source>March</source>
-        <translation>Március</translation>
+        <translation>március</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="97"/>
         <source>May</source>
         <comment>short form of may</comment>
-        <translation>Máj.</translation>
+        <translation>máj.</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="98"/>
         <source>May</source>
-        <translation>Május</translation>
+        <translation>május</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="99"/>
@@ -635,7 +635,7 @@ Szeretné menteni a módosításokat?</translation>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="100"/>
         <source>Monday</source>
-        <translation>Hétfő</translation>
+        <translation>hétfő</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="101"/>
@@ -651,12 +651,12 @@ Szeretné menteni a módosításokat?</translation>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="103"/>
         <source>Nov</source>
         <comment>short form of november</comment>
-        <translation>Nov.</translation>
+        <translation>nov.</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="104"/>
         <source>November</source>
-        <translation>November</translation>
+        <translation>november</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="105"/>
@@ -672,12 +672,12 @@ Szeretné menteni a módosításokat?</translation>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="107"/>
         <source>Oct</source>
         <comment>short form of october</comment>
-        <translation>Okt.</translation>
+        <translation>okt.</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="108"/>
         <source>October</source>
-        <translation>Október</translation>
+        <translation>október</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="109"/>
@@ -749,7 +749,7 @@ Szeretné menteni a módosításokat?</translation>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="122"/>
         <source>Saturday</source>
-        <translation>Szombat</translation>
+        <translation>szombat</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="123"/>
@@ -765,12 +765,12 @@ Szeretné menteni a módosításokat?</translation>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="125"/>
         <source>Sep</source>
         <comment>short form of september</comment>
-        <translation>Szept.</translation>
+        <translation>szept.</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="126"/>
         <source>September</source>
-        <translation>Szeptember</translation>
+        <translation>szeptember</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="127"/>
@@ -811,7 +811,7 @@ Szeretné menteni a módosításokat?</translation>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="135"/>
         <source>Sunday</source>
-        <translation>Vasárnap</translation>
+        <translation>vasárnap</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="136"/>
@@ -827,7 +827,7 @@ Szeretné menteni a módosításokat?</translation>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="138"/>
         <source>Thursday</source>
-        <translation>Csütörtök</translation>
+        <translation>csütörtök</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="139"/>
@@ -838,7 +838,7 @@ Szeretné menteni a módosításokat?</translation>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="140"/>
         <source>Tuesday</source>
-        <translation>Kedd</translation>
+        <translation>kedd</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="141"/>
@@ -874,7 +874,7 @@ Szeretné menteni a módosításokat?</translation>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="147"/>
         <source>Wednesday</source>
-        <translation>Szerda</translation>
+        <translation>szerda</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="148"/>

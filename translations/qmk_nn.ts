@@ -460,23 +460,23 @@ Vil du lagre endringane?</translation>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="66"/>
         <source>Apr</source>
         <comment>short form of april</comment>
-        <translation>Apr</translation>
+        <translation>apr</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="67"/>
         <source>April</source>
-        <translation>April</translation>
+        <translation>april</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="68"/>
         <source>Aug</source>
         <comment>short form of august</comment>
-        <translation>Aug</translation>
+        <translation>aug</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="69"/>
         <source>August</source>
-        <translation>August</translation>
+        <translation>august</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="71"/>
@@ -512,12 +512,12 @@ Vil du lagre endringane?</translation>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="77"/>
         <source>Dec</source>
         <comment>short form of december</comment>
-        <translation>Des</translation>
+        <translation>des</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="78"/>
         <source>December</source>
-        <translation>Desember</translation>
+        <translation>desember</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="79"/>
@@ -538,12 +538,12 @@ Vil du lagre endringane?</translation>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="82"/>
         <source>Feb</source>
         <comment>short form of february</comment>
-        <translation>Feb</translation>
+        <translation>feb</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="83"/>
         <source>February</source>
-        <translation>Februar</translation>
+        <translation>februar</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="84"/>
@@ -554,45 +554,45 @@ Vil du lagre endringane?</translation>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="85"/>
         <source>Fri</source>
         <comment>short form of friday</comment>
-        <translation>Fre</translation>
+        <translation>fre</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="86"/>
         <source>Friday</source>
-        <translation>Fredag</translation>
+        <translation>fredag</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="87"/>
         <source>Jan</source>
         <comment>short form of january</comment>
-        <translation>Jan</translation>
+        <translation>jan</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="88"/>
         <source>January</source>
-        <translation>Januar</translation>
+        <translation>januar</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="89"/>
         <source>Jul</source>
         <comment>short form of july</comment>
-        <translation>Jul</translation>
+        <translation>jul</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="90"/>
         <source>July</source>
-        <translation>Juli</translation>
+        <translation>juli</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="91"/>
         <source>Jun</source>
         <comment>short form of june</comment>
-        <translation>Jun</translation>
+        <translation>jun</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="92"/>
         <source>June</source>
-        <translation>Juni</translation>
+        <translation>juni</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="93"/>
@@ -608,34 +608,34 @@ Vil du lagre endringane?</translation>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="95"/>
         <source>Mar</source>
         <comment>short form of march</comment>
-        <translation>Mar</translation>
+        <translation>mar</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="96"/>
         <source>March</source>
-        <translation>Mars</translation>
+        <translation>mars</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="97"/>
         <source>May</source>
         <comment>short form of may</comment>
-        <translation>Mai</translation>
+        <translation>mai</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="98"/>
         <source>May</source>
-        <translation>Mai</translation>
+        <translation>mai</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="99"/>
         <source>Mon</source>
         <comment>short form of monday</comment>
-        <translation>Mån</translation>
+        <translation>mån</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="100"/>
         <source>Monday</source>
-        <translation>Måndag</translation>
+        <translation>måndag</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="101"/>
@@ -651,12 +651,12 @@ Vil du lagre endringane?</translation>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="103"/>
         <source>Nov</source>
         <comment>short form of november</comment>
-        <translation>Nov</translation>
+        <translation>nov</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="104"/>
         <source>November</source>
-        <translation>November</translation>
+        <translation>november</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="105"/>
@@ -672,12 +672,12 @@ Vil du lagre endringane?</translation>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="107"/>
         <source>Oct</source>
         <comment>short form of october</comment>
-        <translation>Okt</translation>
+        <translation>okt</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="108"/>
         <source>October</source>
-        <translation>Oktober</translation>
+        <translation>oktober</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="109"/>
@@ -744,12 +744,12 @@ Vil du lagre endringane?</translation>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="121"/>
         <source>Sat</source>
         <comment>short form of saturday</comment>
-        <translation>Lau</translation>
+        <translation>lau</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="122"/>
         <source>Saturday</source>
-        <translation>Laurdag</translation>
+        <translation>laurdag</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="123"/>
@@ -765,12 +765,12 @@ Vil du lagre endringane?</translation>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="125"/>
         <source>Sep</source>
         <comment>short form of september</comment>
-        <translation>Sep</translation>
+        <translation>sep</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="126"/>
         <source>September</source>
-        <translation>September</translation>
+        <translation>september</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="127"/>
@@ -806,12 +806,12 @@ Vil du lagre endringane?</translation>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="134"/>
         <source>Sun</source>
         <comment>short form of sunday</comment>
-        <translation>Søn</translation>
+        <translation>søn</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="135"/>
         <source>Sunday</source>
-        <translation>Søndag</translation>
+        <translation>søndag</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="136"/>
@@ -822,23 +822,23 @@ Vil du lagre endringane?</translation>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="137"/>
         <source>Thu</source>
         <comment>short form of thursday</comment>
-        <translation>Tor</translation>
+        <translation>tor</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="138"/>
         <source>Thursday</source>
-        <translation>Torsdag</translation>
+        <translation>torsdag</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="139"/>
         <source>Tue</source>
         <comment>short form of tuesday</comment>
-        <translation>Tys</translation>
+        <translation>tys</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="140"/>
         <source>Tuesday</source>
-        <translation>Tysdag</translation>
+        <translation>tysdag</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="141"/>
@@ -869,12 +869,12 @@ Vil du lagre endringane?</translation>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="146"/>
         <source>Wed</source>
         <comment>short form of wednesday</comment>
-        <translation>Ons</translation>
+        <translation>ons</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="147"/>
         <source>Wednesday</source>
-        <translation>Onsdag</translation>
+        <translation>onsdag</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/commonstringmanager.cpp" line="148"/>

@@ -177,7 +177,7 @@ Daha fazla bilgi için Brennhof web sitesini ziyaret edin.</translation>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="71"/>
         <source>Activate dark mode</source>
         <comment>Dark Mode aktivieren</comment>
-        <translation>Karanlık modu etkinleştir</translation>
+        <translation>Karanlık mod</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="73"/>

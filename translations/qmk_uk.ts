@@ -177,7 +177,7 @@ Please check the Brennhof Website for more information.</source>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="71"/>
         <source>Activate dark mode</source>
         <comment>Dark Mode aktivieren</comment>
-        <translation>Увімкнути темний режим</translation>
+        <translation>Темний режим</translation>
     </message>
     <message>
         <location filename="../build/translations/lupdate/kelvostringmanager.cpp" line="73"/>

@@ -45,9 +45,7 @@ const QStringList SHARED_MONTH_NAMES = {
     QStringLiteral("Nov"),     QStringLiteral("Dec"),       QStringLiteral("April"),
     QStringLiteral("August"),  QStringLiteral("September"), QStringLiteral("November"),
     QStringLiteral("December")};
-const QStringList LANGUAGES_SHARING_MONTH_NAMES = {QStringLiteral("de"), QStringLiteral("hu"),
-                                                   QStringLiteral("nn"), QStringLiteral("sv"),
-                                                   QStringLiteral("tr")};
+const QStringList LANGUAGES_SHARING_MONTH_NAMES = {QStringLiteral("de"), QStringLiteral("tr")};
 
 // What a translation must carry over unchanged wherever the English text has it.
 const QStringList KEPT_AS_THEY_ARE = {QStringLiteral("%1"),
