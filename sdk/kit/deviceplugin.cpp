@@ -122,14 +122,17 @@ void DevicePlugin::saveConfigurationToFile(const QString& path, bool isWithLoadi
     if (QFileInfo(target).suffix() != m_info.fileExtension)
         target += QLatin1Char('.') + m_info.fileExtension;
     QString error;
-    if (m_savingForDeviceRemoved) {
+    // The shell never clears the flag when its file dialog is cancelled: the kept changes of a
+    // removed device are saved only while they are still kept.
+    const bool forRemovedDevice = m_savingForDeviceRemoved && QFile::exists(temporaryFile());
+    m_savingForDeviceRemoved = false;
+    if (forRemovedDevice) {
         // What is saved is what the removed device had, kept aside when it went.
         QFile::remove(target);
         if (!QFile::copy(temporaryFile(), target))
-            error = QStringLiteral("the changes of the removed device are gone");
+            error = QStringLiteral("the changes of the removed device could not be copied");
         else
             QFile::remove(temporaryFile());
-        m_savingForDeviceRemoved = false;
     } else {
         error = writeConfiguration(target);
         if (error.isEmpty()) {

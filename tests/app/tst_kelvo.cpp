@@ -287,13 +287,13 @@ void TestKelvo::demoPluginIsConnectedOnce()
                  QStringLiteral("qrc:/ventus/StartOptions.qml"));
         auto* plugin =
             m_engine.rootContext()->contextProperty(QStringLiteral("plugin")).value<QObject*>();
-        QVERIFY(QMetaObject::invokeMethod(plugin, "openVirtualStation"));
+        QVERIFY(QMetaObject::invokeMethod(plugin, "openVirtualDevice"));
         QCOMPARE(injected.count(), opening + 1);
         // Connecting the same object once more changes nothing either.
         QCOMPARE(m_kelvo->getPluginStartOptions(21, true),
                  QStringLiteral("qrc:/ventus/StartOptions.qml"));
     }
-    QCOMPARE(injected.first(), (QVariantList{"qrc:/ventus/ThresholdView.qml", true}));
+    QCOMPARE(injected.first(), (QVariantList{"qrc:/ventus/DeviceView.qml", true}));
 }
 
 void TestKelvo::cancelAndQuitReleaseThePlugin()
@@ -324,7 +324,7 @@ void TestKelvo::cancelAndQuitReleaseThePlugin()
 
         // Only a cancel before a deletion keeps the plug-in's status reaching the shell; the
         // plug-in's other connections always stay.
-        QVERIFY(QMetaObject::invokeMethod(plugin, "setRainAlarm", Q_ARG(bool, false)));
+        QVERIFY(QMetaObject::invokeMethod(plugin, "loadConfigurationFromDevice"));
         QCOMPARE(ownSpy.count(), 1);
         const bool kept = ending == QLatin1String("cancel before delete");
         QCOMPARE(messages()->rowCount(), rows + 1 + int(kept));

@@ -92,7 +92,9 @@ bool UiHarness::closeUpdateDialog(QSignalSpy& updateCheck)
         return false;
     QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier,
                       QPoint(m_window->width() / 4, m_window->height() / 2));
-    return dialog->property("updateDialogState").toInt() == 0;
+    // It slides out over the launcher; until it is gone it takes the clicks meant for the buttons.
+    return dialog->property("updateDialogState").toInt() == 0 &&
+           QTest::qWaitFor([&] { return dialog->y() + dialog->height() <= 0; }, 10000);
 }
 
 QObject* UiHarness::find(const QString& objectName) const
