@@ -14,7 +14,8 @@ FileList FileList::fromJson(const QJsonDocument& document, StorageLayout::FileKi
     if (!NameCheck::isPlainFileName(folderName)) {
         result.problems << QStringLiteral("A %1 list names the folder \"%2\", which is not a "
                                           "plain folder name; its files are skipped")
-                               .arg(StorageLayout::folderWord(kind), NameCheck::printable(folderName));
+                               .arg(StorageLayout::folderWord(kind),
+                                    NameCheck::printable(folderName));
         return result;
     }
     result.folderName = folderName;
@@ -25,7 +26,8 @@ FileList FileList::fromJson(const QJsonDocument& document, StorageLayout::FileKi
         else
             result.problems << QStringLiteral("The %1 list of \"%2\" names \"%3\", which is not "
                                               "a plain file name; it is skipped")
-                                   .arg(StorageLayout::folderWord(kind), NameCheck::printable(folderName),
+                                   .arg(StorageLayout::folderWord(kind),
+                                        NameCheck::printable(folderName),
                                         NameCheck::printable(fileName));
     }
     return result;

@@ -332,9 +332,8 @@ void Translator::receiveTranslationFilePaths(const QJsonDocument& document)
     QStringList rejected;
     const QStringList urls = translationFileUrls(pluginNamesOf(document, rejected));
     for (const QString& name : std::as_const(rejected))
-        emit downloadFailed(
-            QStringLiteral("Translations of an invalid plug-in name skipped --- %1")
-                .arg(NameCheck::printable(name)));
+        emit downloadFailed(QStringLiteral("Translations of an invalid plug-in name skipped --- %1")
+                                .arg(NameCheck::printable(name)));
     // Each download counts its own replies, so a later one cannot miss its end.
     m_receivedFiles = 0;
     m_downloadFolder = TranslationFiles::folder();

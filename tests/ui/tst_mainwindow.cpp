@@ -354,17 +354,17 @@ void TestMainWindow::brokenComponentLeavesTheWindowUsable_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("diagnostic");
     const QString missing = QStringLiteral("qrc:/no/such/View.qml");
-    const QString broken = QUrl::fromLocalFile(QDir::current().absoluteFilePath(
-                                                   QStringLiteral("Broken #1.qml")))
-                               .toString();
+    const QString broken =
+        QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("Broken #1.qml")))
+            .toString();
     QTest::newRow("view missing") << QByteArray("injectPlugin") << missing
                                   << QStringLiteral("UiElement not ready");
     QTest::newRow("view broken") << QByteArray("injectPlugin") << broken
                                  << QStringLiteral("UiElement not ready");
-    QTest::newRow("control panel broken") << QByteArray("addControlPanel") << broken
-                                          << QStringLiteral("UiElement not ready");
-    QTest::newRow("navigation bar missing") << QByteArray("addNavigationBar") << missing
-                                            << QStringLiteral("Navigation not ready");
+    QTest::newRow("control panel broken")
+        << QByteArray("addControlPanel") << broken << QStringLiteral("UiElement not ready");
+    QTest::newRow("navigation bar missing")
+        << QByteArray("addNavigationBar") << missing << QStringLiteral("Navigation not ready");
 }
 
 void TestMainWindow::brokenComponentLeavesTheWindowUsable()
