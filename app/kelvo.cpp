@@ -285,7 +285,8 @@ void Kelvo::setShowTooltips(bool value)
 
 bool Kelvo::getShowTooltips() const
 {
-    return shellSettings().value(Globals::SHOW_TOOLTIPS_KEY, false).toBool();
+    // Tool-tips are on until the user turns them off: the settings show what he sees.
+    return shellSettings().value(Globals::SHOW_TOOLTIPS_KEY, true).toBool();
 }
 
 void Kelvo::setDarkMode(bool value)

@@ -77,7 +77,7 @@ void Shell::publishContextProperties(bool showUpdateHint)
     ContextProperties::publish(
         m_engine.rootContext(),
         {theme, m_kelvo, m_translator, globalColors, BundleManager::instance(), m_productManager,
-         settings.value(Globals::SHOW_TOOLTIPS_KEY, true).toBool(), showUpdateHint});
+         m_kelvo->getShowTooltips(), showUpdateHint});
 }
 
 void Shell::start()

@@ -94,7 +94,7 @@ void TestDemoStorage::catalogueLoadFetchesAdditionalFiles()
     ProductManager::instance()->setCurrentReleaseState(0);
     loadCatalogue();
     const QStringList expected{
-        "assembly_instructions/kastorplus/kastorplus_knx_montage_de.pdf",
+        "assembly_instructions/kastorplus/kastorplus_knx_ets_pdb_de.pdf",
         "assembly_instructions/kastorplus/kastorplus_montage_de.pdf",
         "assembly_instructions/pelion/pelion_montage_de.pdf",
         "firmwares/kastorplus/kastorplus_fw_1.4.2.bin",
