@@ -24,7 +24,9 @@
 #include <QQmlContext>
 #include <QSettings>
 #include <QUrl>
+#include <QVersionNumber>
 #include <QtQml>
+#include <utility>
 
 const QString Kelvo::DRIVER_MISSING_VIEW = QStringLiteral("qrc:/assets/kelvo/DriverMissing.qml");
 int Kelvo::pendingDeleteAppId = 0;
@@ -176,6 +178,7 @@ void Kelvo::exitPlugin()
 void Kelvo::checkForKelvoUpdates()
 {
     logStatus(KelvoStrings::INFO_MSG_CHECKING_FOR_UPDATES);
+    m_updateCheckAsked = true;
     BundleManager::instance()->checkForUpdates();
 }
 
@@ -306,6 +309,20 @@ void Kelvo::changeVisibilityOfUpdateHint()
     settings.setValue(Globals::versionKey(Globals::VERSION_NUMBER), false);
 }
 
+void Kelvo::postponeUpdate()
+{
+    if (!m_availableVersion.isEmpty())
+        shellSettings().setValue(Globals::UPDATE_LATER_KEY, m_availableVersion);
+}
+
+bool Kelvo::isPostponed(const QString& version) const
+{
+    const QVersionNumber offered = QVersionNumber::fromString(version);
+    const QVersionNumber putOff =
+        QVersionNumber::fromString(shellSettings().value(Globals::UPDATE_LATER_KEY).toString());
+    return !offered.isNull() && !putOff.isNull() && offered <= putOff;
+}
+
 void Kelvo::statusUpdateReceived(const QString& message, XEvents::MessageTypes type,
                                  XEvents::MessageActionTypes okAction,
                                  XEvents::MessageActionTypes cancelAction,
@@ -330,8 +347,10 @@ void Kelvo::statusUpdateReceived(const QString& message, XEvents::MessageTypes t
 void Kelvo::receiveKelvoDetails(const QString& availableVersion, bool isUpToDate)
 {
     m_availableVersion = availableVersion;
+    const bool asked = std::exchange(m_updateCheckAsked, false);
     emit sendKelvoDetails(Globals::KELVO_APP_ID, availableVersion, isUpToDate);
-    if (!isUpToDate)
+    // Without the changelog the update dialog stays closed.
+    if (!isUpToDate && (asked || !isPostponed(availableVersion)))
         BundleManager::instance()->downloadChangelog();
 }
 

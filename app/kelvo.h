@@ -54,6 +54,7 @@ public:
     Q_INVOKABLE void quitApplication();
     Q_INVOKABLE bool cancelLoading(bool beforeDelete = false);
     Q_INVOKABLE void exitPlugin();
+    // A check the user asks for; it offers a version he put off as well.
     Q_INVOKABLE void checkForKelvoUpdates();
     Q_INVOKABLE void downloadChangelog(int appId);
     Q_INVOKABLE void downloadUpdate();
@@ -76,6 +77,9 @@ public:
     Q_INVOKABLE void setDarkMode(bool value);
     Q_INVOKABLE bool getDarkMode() const;
     Q_INVOKABLE void changeVisibilityOfUpdateHint();
+    // "Later" for the offered version: the check at start leaves it (and older ones) out until
+    // a newer one appears.
+    Q_INVOKABLE void postponeUpdate();
 
 signals:
     void quit();
@@ -117,6 +121,7 @@ private:
     void releasePlugin();
     QString languageCode() const;
     QString generateCustomerCode();
+    bool isPostponed(const QString& version) const;
 
     QString m_availableVersion;
     QString m_expectedDigest;
@@ -126,6 +131,7 @@ private:
     MessageListModel* m_messageListModel = nullptr;
     MessageFilterProxyModel* m_messageFilterModel = nullptr;
     Translator* m_translatorRef = nullptr;
+    bool m_updateCheckAsked = false;
     // Plug-in objects are never deleted by the shell; the pointer still guards against one
     // that deletes itself.
     QPointer<IPlugin> m_currentPlugin;

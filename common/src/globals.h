@@ -25,6 +25,8 @@ inline const QString THEME_KEY = QStringLiteral("theme");
 inline const QString SHOW_TOOLTIPS_KEY = QStringLiteral("showTooltips");
 inline const QString TCP_KEY = QStringLiteral("TCP");
 inline const QString UPDATE_HINT_GROUP = QStringLiteral("showUpdateHint");
+// The newest shell version the user put off with "later".
+inline const QString UPDATE_LATER_KEY = QStringLiteral("updateLater");
 inline const QString PLUGIN_TO_DELETE_GROUP = QStringLiteral("pluginToDelete");
 
 inline const QString VERSION_NUMBER = Metadata::VERSION_NUMBER;

@@ -24,6 +24,8 @@ private slots:
     void cleanup();
     void upToDateShowsForTwoSecondsThenCloses();
     void downloadInstallsAndStartsTheExtractor();
+    void laterHoldsUntilANewerVersion_data();
+    void laterHoldsUntilANewerVersion();
     void failedCheckStopsTheSpinner();
     void errorsAreShownUntilTheNextChangelog_data();
     void errorsAreShownUntilTheNextChangelog();
@@ -117,6 +119,47 @@ void TestDialogs::downloadInstallsAndStartsTheExtractor()
     QTRY_VERIFY(download->isVisible());
     m_ui.click(download);
     QTRY_VERIFY(QFile::exists(record));
+}
+
+void TestDialogs::laterHoldsUntilANewerVersion_data()
+{
+    QTest::addColumn<QByteArray>("offered");
+    QTest::addColumn<bool>("shownAtStart");
+
+    QTest::newRow("the version put off") << QByteArray("2.2.0") << false;
+    QTest::newRow("an older one") << QByteArray("2.1.5") << false;
+    QTest::newRow("a newer one") << QByteArray("2.3.0") << true;
+}
+
+void TestDialogs::laterHoldsUntilANewerVersion()
+{
+    QFETCH(QByteArray, offered);
+    QFETCH(bool, shownAtStart);
+
+    setServerVersion("2.2.0");
+    m_ui.click(m_ui.item(QStringLiteral("updateButton")));
+    QTRY_COMPARE(dialogState(), 1);
+    m_ui.click(m_ui.findIn(m_dialog, QStringLiteral("updateCancelButton")));
+    QCOMPARE(dialogState(), 0);
+
+    // The check that every start makes.
+    setServerVersion(offered);
+    QSignalSpy changelogs(BundleManager::instance(), &BundleManager::changeLogAvailable);
+    QSignalSpy details(m_ui.shell()->kelvo(), &Kelvo::sendKelvoDetails);
+    BundleManager::instance()->checkForUpdates();
+    QVERIFY(details.wait());
+    if (shownAtStart) {
+        QTRY_COMPARE(dialogState(), 1);
+        QCOMPARE(m_dialog->property("version").toByteArray(), offered);
+        return;
+    }
+    QCOMPARE(dialogState(), 0);
+    // Asked for, the version put off is offered all the same; its changelog is the only one
+    // fetched since "later".
+    m_ui.click(m_ui.item(QStringLiteral("updateButton")));
+    QTRY_COMPARE(dialogState(), 1);
+    QCOMPARE(m_dialog->property("version").toByteArray(), offered);
+    QCOMPARE(changelogs.size(), 1);
 }
 
 void TestDialogs::failedCheckStopsTheSpinner()

@@ -78,6 +78,13 @@ FilterRectangle {
         }
     }
 
+    // Closing an offered update is "later" for that version.
+    function putOff() {
+        if (updateDialogState === 1)
+            kelvo.postponeUpdate()
+        updateDialogState = 0
+    }
+
     objectName: "updateDialog"
     onUpdateDialogStateChanged: {
         if (updateDialogState !== 0)
@@ -88,7 +95,7 @@ FilterRectangle {
         if (updateDialogState === 0)
             return
         hide()
-        updateDialogState = 0
+        putOff()
     }
 
     Connections {
@@ -226,7 +233,7 @@ FilterRectangle {
                 height: parent.height
                 width: height
                 src: "qrc:/images/icons/button/cancel_white.png"
-                onButtonReleased: root.updateDialogState = 0
+                onButtonReleased: root.putOff()
             }
 
             XImageButton {
