@@ -74,10 +74,10 @@ void Shell::publishContextProperties(bool showUpdateHint)
     // Owned by the application object, so that the windows of the engine never outlive it.
     auto* theme = new Theme(QCoreApplication::instance());
     auto* globalColors = new Colors(settings.value(Globals::THEME_KEY, false).toBool());
-    ContextProperties::publish(
-        m_engine.rootContext(),
-        {theme, m_kelvo, m_translator, globalColors, BundleManager::instance(), m_productManager,
-         m_kelvo->getShowTooltips(), showUpdateHint});
+    ContextProperties::publish(m_engine.rootContext(),
+                               {theme, m_kelvo, m_translator, globalColors,
+                                BundleManager::instance(), m_productManager,
+                                m_kelvo->getShowTooltips(), showUpdateHint});
 }
 
 void Shell::start()

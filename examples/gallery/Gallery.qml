@@ -29,17 +29,17 @@ ApplicationWindow {
         }
     }
 
+    // Tabs and switches wrap onto a second line in a narrow window.
     header: Rectangle {
-        height: sizes.clickableSize + 2 * margin.two
+        height: headerFlow.height + 2 * margin.two
         color: globalColors.CONTENT_BACKGROUND_COLOR
 
-        Row {
-            id: tabs
-
-            property int current: gallery.startPage
+        Flow {
+            id: headerFlow
 
             x: margin.five
-            anchors.verticalCenter: parent.verticalCenter
+            y: margin.two
+            width: parent.width - 2 * margin.five
             spacing: margin.one
 
             Repeater {
@@ -57,13 +57,11 @@ ApplicationWindow {
                     onButtonReleased: tabs.current = index
                 }
             }
-        }
 
-        Row {
-            anchors.right: parent.right
-            anchors.rightMargin: margin.five
-            anchors.verticalCenter: parent.verticalCenter
-            spacing: margin.two
+            Item {
+                width: margin.four
+                height: 1
+            }
 
             XSelectableLabelButton {
                 width: 3 * sizes.clickableSize
@@ -89,6 +87,12 @@ ApplicationWindow {
             height: 1
             color: globalColors.MEDIUMLIGHTGREY
         }
+    }
+
+    QtObject {
+        id: tabs
+
+        property int current: gallery.startPage
     }
 
     // Only the page on show exists, so that the pop-ups shown in place of one page do not float

@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QString>
 
-// The texts that the plug-in kit shows to the user. Their translations travel in each plug-in's
-// own catalogue: a plug-in lists this header among its lupdate sources.
+// The texts that the plug-in kit shows to the user. Their translations travel in the kit's own
+// catalogue (sdk/kit/translations), which the kit installs when a plug-in starts.
 namespace DeviceTexts {
 
 enum Text {

@@ -9,7 +9,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QQmlContext>
 #include <QStandardPaths>
+#include <QTranslator>
 
 using namespace DeviceTexts;
 
@@ -17,6 +19,7 @@ using namespace DeviceTexts;
 static void initDeviceKitResources()
 {
     Q_INIT_RESOURCE(devicekit);
+    Q_INIT_RESOURCE(devicekit_translations);
 }
 
 namespace {
@@ -59,8 +62,34 @@ DevicePlugin::DevicePlugin(DevicePluginInfo info, QList<DeviceSetting> settings,
     });
 }
 
-QString DevicePlugin::startPlugin(bool, QQmlContext*)
+// The kit's texts come with the kit's own catalogue, in the language the shell publishes as
+// "language" (its code). Each plug-in library holds one copy of the kit and installs it once.
+static void installKitCatalogue(QQmlContext* context)
 {
+    static QTranslator* installed = nullptr;
+    const QString code =
+        context ? context->contextProperty(QStringLiteral("language")).toString() : QString();
+    const QString path =
+        QStringLiteral(":/quillmark/devicekit/translations/quillmarkkit_%1.qm").arg(code);
+    if (code.isEmpty() || (installed && installed->filePath() == path))
+        return;
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(path)) {
+        qWarning("the plug-in kit has no catalogue for the language \"%s\"", qPrintable(code));
+        delete translator;
+        return;
+    }
+    if (installed) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
+    }
+    QCoreApplication::installTranslator(translator);
+    installed = translator;
+}
+
+QString DevicePlugin::startPlugin(bool, QQmlContext* context)
+{
+    installKitCatalogue(context);
     return m_info.startOptionsUrl;
 }
 

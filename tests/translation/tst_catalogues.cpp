@@ -1,4 +1,5 @@
 #include "commonstringmanager.h"
+#include "devicetexts.h"
 #include "kelvostringmanager.h"
 #include "translator.h"
 
@@ -7,9 +8,10 @@
 #include <QTranslator>
 #include <QtTest>
 
-// The shell's compiled catalogues as the demo storage serves them: in every language of the
-// language list, each key of both string tables reads as a finished translation that keeps
-// the placeholders, line breaks and names of its English text, and the language's flag loads.
+// The shell's compiled catalogues as the demo storage serves them, and the plug-in kit's as
+// the SDK ships them: in every language of the language list, each key of both string tables
+// and each text of the kit reads as a finished translation that keeps the placeholders, line
+// breaks and names of its English text, and the language's flag loads.
 class TestCatalogues : public QObject
 {
     Q_OBJECT
@@ -20,8 +22,8 @@ private slots:
     void languageIsComplete();
 
 private:
-    // Every text of both tables under "KEY_NAME" (common keys prefixed "common."), as the
-    // managers read them with the translators installed at the time of the call.
+    // Every text of both tables under "KEY_NAME" (common keys prefixed "common.") and of the
+    // kit (under "kit.<number>"), as read with the translators installed at the time of the call.
     static QMap<QString, QString> allTexts();
 
     QMap<QString, QString> m_english;
@@ -84,13 +86,15 @@ QMap<QString, QString> TestCatalogues::allTexts()
         texts.insert(
             QStringLiteral("common.") + QString::fromLatin1(commonKeys.key(i)),
             CommonStringManager::instance()->getText(CommonStrings::Keys(commonKeys.value(i))));
+    for (int i = 0; i < DeviceTexts::TEXT_COUNT; ++i)
+        texts.insert(QStringLiteral("kit.%1").arg(i), DeviceTexts::text(DeviceTexts::Text(i)));
     return texts;
 }
 
 void TestCatalogues::initTestCase()
 {
     m_english = allTexts();
-    QCOMPARE(m_english.size(), 61 + 111);
+    QCOMPARE(m_english.size(), 61 + 111 + DeviceTexts::TEXT_COUNT);
 }
 
 void TestCatalogues::languageIsComplete_data()
@@ -110,8 +114,13 @@ void TestCatalogues::languageIsComplete()
     const QString file = QStringLiteral(SHELL_CATALOGUES "/qmk_%1.qm").arg(code);
     QTranslator catalogue;
     QVERIFY2(catalogue.load(file), qPrintable(file));
+    const QString kitFile = QStringLiteral(KIT_CATALOGUES "/quillmarkkit_%1.qm").arg(code);
+    QTranslator kitCatalogue;
+    QVERIFY2(kitCatalogue.load(kitFile), qPrintable(kitFile));
     QCoreApplication::installTranslator(&catalogue);
+    QCoreApplication::installTranslator(&kitCatalogue);
     const QMap<QString, QString> texts = allTexts();
+    QCoreApplication::removeTranslator(&kitCatalogue);
     QCoreApplication::removeTranslator(&catalogue);
 
     QStringList faults;

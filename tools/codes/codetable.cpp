@@ -37,8 +37,8 @@ QString digest(const QString& customerCode, const QString& unlockCode)
 
 QString unlockCode(const QByteArray& secret, const QString& customerCode)
 {
-    const QByteArray mac = QMessageAuthenticationCode::hash(customerCode.toUtf8(), secret,
-                                                            QCryptographicHash::Sha256);
+    const QByteArray mac =
+        QMessageAuthenticationCode::hash(customerCode.toUtf8(), secret, QCryptographicHash::Sha256);
     quint32 bits = 0;
     for (int index = 0; index < 4; ++index)
         bits = (bits << 8) | quint8(mac.at(index));
@@ -84,10 +84,10 @@ QByteArray resourceText(const QString& tag, const QDate& date, const QList<Entry
 
 std::optional<Resource> parseResource(const QByteArray& text, QString& error)
 {
-    static const QRegularExpression headerLine(QStringLiteral("^<(\\S+) (\\d\\d\\.\\d\\d\\.\\d{4})>$"));
+    static const QRegularExpression headerLine(
+        QStringLiteral("^<(\\S+) (\\d\\d\\.\\d\\d\\.\\d{4})>$"));
     const QStringList lines = QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    const QRegularExpressionMatch match =
-        headerLine.match(lines.value(0).trimmed());
+    const QRegularExpressionMatch match = headerLine.match(lines.value(0).trimmed());
     if (!match.hasMatch()) {
         error = QStringLiteral("the first line is not \"<tag dd.MM.yyyy>\"");
         return std::nullopt;

@@ -54,8 +54,8 @@ bool writeNewTable(const QString& path, const CodeTable::Resource& resource, QSt
         error = path + QStringLiteral(" exists; it is not overwritten");
         return false;
     }
-    return writeFile(path, CodeTable::unlockTableText(resource.tag, resource.date, resource.entries),
-                     error);
+    return writeFile(
+        path, CodeTable::unlockTableText(resource.tag, resource.date, resource.entries), error);
 }
 
 bool makeResource(const QCommandLineParser& parser, const QByteArray& secret, QString& error)
@@ -66,17 +66,16 @@ bool makeResource(const QCommandLineParser& parser, const QByteArray& secret, QS
         error = QStringLiteral("the tag must be one word without \"<\" or \">\"");
         return false;
     }
-    const QDate date = parser.isSet(QStringLiteral("date"))
-                           ? QDate::fromString(parser.value(QStringLiteral("date")),
-                                               QStringLiteral("dd.MM.yyyy"))
-                           : QDate::currentDate();
+    const QDate date =
+        parser.isSet(QStringLiteral("date"))
+            ? QDate::fromString(parser.value(QStringLiteral("date")), QStringLiteral("dd.MM.yyyy"))
+            : QDate::currentDate();
     if (!date.isValid()) {
         error = QStringLiteral("the date must be written dd.MM.yyyy");
         return false;
     }
     const CodeTable::Resource resource{
-        tag, date,
-        CodeTable::generate(CodeTable::CODE_COUNT, secret, *QRandomGenerator::system())};
+        tag, date, CodeTable::generate(CodeTable::CODE_COUNT, secret, *QRandomGenerator::system())};
     const QString table = parser.value(QStringLiteral("unlock-table"));
     if (!table.isEmpty() && !writeNewTable(table, resource, error))
         return false;
