@@ -1,3 +1,4 @@
+#include "assemblyinstructions.h"
 #include "globals.h"
 #include "iplugin.h"
 #include "productmanager.h"
@@ -111,6 +112,14 @@ void TestDemoStorage::catalogueLoadFetchesAdditionalFiles()
     QFile copy(data.filePath(expected.at(3)));
     QVERIFY(original.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly));
     QCOMPARE(copy.readAll(), original.readAll());
+
+    // The KNX button finds the product database instructions, the plug-in's button its own.
+    QCOMPARE(AssemblyInstructions::choose(QStringLiteral("kastorplus"), true, QStringLiteral("de"))
+                 .fileName,
+             QStringLiteral("kastorplus_knx_ets_pdb_de.pdf"));
+    QCOMPARE(AssemblyInstructions::choose(QStringLiteral("kastorplus"), false, QStringLiteral("de"))
+                 .fileName,
+             QStringLiteral("kastorplus_montage_de.pdf"));
 }
 
 void TestDemoStorage::installedPluginLoads_data()

@@ -37,7 +37,8 @@ const QStringList SAME_AS_ENGLISH = {
     QStringLiteral("Information"), QStringLiteral("Version"), QStringLiteral("Configuration"),
     QStringLiteral("Description"), QStringLiteral("Stop"),    QStringLiteral("Wind"),
     QStringLiteral("No"),          QStringLiteral("Error"),   QStringLiteral("Password"),
-    QStringLiteral("Object"),      QStringLiteral("Name")};
+    QStringLiteral("Object"),      QStringLiteral("Name"),    QStringLiteral("Firmware"),
+    QStringLiteral("no")};
 
 // Month names and abbreviations that some languages write as English does.
 const QStringList SHARED_MONTH_NAMES = {
