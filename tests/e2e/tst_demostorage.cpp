@@ -96,6 +96,7 @@ void TestDemoStorage::catalogueLoadFetchesAdditionalFiles()
     loadCatalogue();
     const QStringList expected{
         "assembly_instructions/kastorplus/kastorplus_knx_ets_pdb_de.pdf",
+        "assembly_instructions/kastorplus/kastorplus_knx_ets_pdb_en.pdf",
         "assembly_instructions/kastorplus/kastorplus_montage_de.pdf",
         "assembly_instructions/pelion/pelion_montage_de.pdf",
         "firmwares/kastorplus/kastorplus_fw_1.4.2.bin",
@@ -109,7 +110,7 @@ void TestDemoStorage::catalogueLoadFetchesAdditionalFiles()
                            QStringLiteral("/demo-storage/storage/kelvo/kastorplus/firmwares/"
                                           "kastorplus_fw_1.4.2.bin");
     QFile original(served);
-    QFile copy(data.filePath(expected.at(3)));
+    QFile copy(data.filePath(expected.at(4)));
     QVERIFY(original.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly));
     QCOMPARE(copy.readAll(), original.readAll());
 
@@ -117,6 +118,9 @@ void TestDemoStorage::catalogueLoadFetchesAdditionalFiles()
     QCOMPARE(AssemblyInstructions::choose(QStringLiteral("kastorplus"), true, QStringLiteral("de"))
                  .fileName,
              QStringLiteral("kastorplus_knx_ets_pdb_de.pdf"));
+    QCOMPARE(AssemblyInstructions::choose(QStringLiteral("kastorplus"), true, QStringLiteral("fr"))
+                 .fileName,
+             QStringLiteral("kastorplus_knx_ets_pdb_en.pdf"));
     QCOMPARE(AssemblyInstructions::choose(QStringLiteral("kastorplus"), false, QStringLiteral("de"))
                  .fileName,
              QStringLiteral("kastorplus_montage_de.pdf"));
