@@ -271,11 +271,16 @@ void TestKelvo::openingPlugins()
         installVentus();
     QQmlContext* context = m_engine.rootContext();
     context->setContextProperty(QStringLiteral("plugin"), QVariant::fromValue<QObject*>(nullptr));
+    context->setContextProperty(QStringLiteral("language"), QStringLiteral("de"));
     QCOMPARE(m_kelvo->getPluginStartOptions(appId), view);
     auto* plugin = context->contextProperty(QStringLiteral("plugin")).value<QObject*>();
     QCOMPARE(plugin != nullptr, view != Kelvo::DRIVER_MISSING_VIEW);
-    if (plugin)
-        QCOMPARE(plugin->metaObject()->className(), "VentusPlugin");
+    if (!plugin)
+        return;
+    QCOMPARE(plugin->metaObject()->className(), "VentusPlugin");
+    // The plug-in kit brings its own catalogue and installs the shell's language.
+    QCOMPARE(QCoreApplication::translate("DevicePlugin", "Device configuration"),
+             QStringLiteral("Gerätekonfiguration"));
 }
 
 void TestKelvo::demoPluginIsConnectedOnce()

@@ -75,8 +75,7 @@ void TestGermanStart::textsAreGerman_data()
         << CommonStringManager::instance()->getText(CommonStrings::TXT_MARCH_SHORT) << "Mär";
     QTest::newRow("common weekday")
         << CommonStringManager::instance()->getText(CommonStrings::TXT_THURSDAY) << "Donnerstag";
-    QTest::newRow("plug-in text") << QCoreApplication::translate("ThresholdView",
-                                                                 "Wind alarm (m/s)")
+    QTest::newRow("plug-in text") << QCoreApplication::translate("DeviceView", "Wind alarm (m/s)")
                                   << "Windalarm (m/s)";
 }
 
