@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Window
 import QtQuick.Controls.Basic
 import common.src.presentation_layer.assets.common_controls 1.0
 
@@ -11,8 +12,8 @@ ApplicationWindow {
         statusLine.text = text
     }
 
-    width: 1600
-    height: 1000
+    width: Math.min(1600, Screen.desktopAvailableWidth)
+    height: Math.min(1000, Screen.desktopAvailableHeight)
     visible: true
     title: "Quillmark controls gallery"
     color: globalColors.CONTENT_BACKGROUND_COLOR
@@ -50,7 +51,7 @@ ApplicationWindow {
                     required property string modelData
                     required property int index
 
-                    width: 4 * sizes.clickableSize
+                    width: 3.5 * sizes.clickableSize
                     buttonText: modelData
                     labelButtonColor: tabs.current === index ? globalColors.PRIMARY
                                                              : globalColors.MEDIUMDARKGREY
