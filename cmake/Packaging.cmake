@@ -36,8 +36,8 @@ execute_process(COMMAND env LC_ALL=C date -u "+%B %Y" -d "${QUILLMARK_RELEASE_DA
 
 set(CPACK_PACKAGE_NAME quillmark)
 set(CPACK_PACKAGE_VENDOR "${QUILLMARK_COMPANY}")
-set(CPACK_PACKAGE_CONTACT "${QUILLMARK_COMPANY} <quillmark@${QUILLMARK_MAKER_WEB_ADDRESS}>")
-string(REGEX REPLACE "^www\\." "" CPACK_PACKAGE_CONTACT "${CPACK_PACKAGE_CONTACT}")
+string(REGEX REPLACE "^www\\." "" maker_domain ${QUILLMARK_MAKER_WEB_ADDRESS})
+set(CPACK_PACKAGE_CONTACT "${QUILLMARK_COMPANY} <quillmark@${maker_domain}>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(QUILLMARK_DEB_VERSION ${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE})
@@ -112,6 +112,8 @@ install(FILES ${packaging_source}/quillmark.lintian-overrides
     DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME quillmark COMPONENT shell)
 install(FILES ${packaging_out}/copyright ${packaging_out}/quillmark-sdk/changelog.Debian.gz
     DESTINATION ${sdk_docdir} COMPONENT sdk)
+install(FILES ${packaging_source}/quillmark-sdk.lintian-overrides
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME quillmark-sdk COMPONENT sdk)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
@@ -124,6 +126,7 @@ set(CPACK_COMPONENT_SDK_GROUP sdk)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${packaging_source}/strip.cmake)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
@@ -136,22 +139,24 @@ set(CPACK_PROJECT_CONFIG_FILE ${packaging_source}/dependencies.cmake)
 
 set(CPACK_DEBIAN_SHELL_PACKAGE_NAME quillmark)
 set(CPACK_DEBIAN_SHELL_PACKAGE_SECTION electronics)
+# cpack indents the extended description itself.
 set(CPACK_DEBIAN_SHELL_DESCRIPTION
 "configuration shell for Brennhof building-automation devices
- Quillmark configures Brennhof's window and ventilation actuators, smoke and heat
- exhaust ventilation control units, weather sensors and KNX interfaces through device
- plug-ins. It fetches the plug-in catalogue from the maker's server, installs, updates
- and deletes plug-ins, and opens a plug-in inside its main window.")
+Quillmark configures Brennhof's window and ventilation actuators, smoke and
+heat exhaust ventilation control units, weather sensors and KNX interfaces
+through device plug-ins. It fetches the plug-in catalogue from the maker's
+server, installs, updates and deletes plug-ins, and opens a plug-in inside
+its main window.")
 
 set(CPACK_DEBIAN_SDK_PACKAGE_NAME quillmark-sdk)
 set(CPACK_DEBIAN_SDK_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_SDK_PACKAGE_DEPENDS "quillmark (= ${QUILLMARK_DEB_VERSION})")
 set(CPACK_DEBIAN_SDK_DESCRIPTION
 "SDK for Quillmark device plug-ins
- The headers of the plug-in contract, the plug-in kit (configuration files, report
- texts, the PDF report, the virtual device's services) and the CMake package
- QuillmarkSdk, with which a device plug-in for the Quillmark shell is built:
- find_package(QuillmarkSdk) and link Quillmark::Sdk or Quillmark::PluginKit.")
+The headers of the plug-in contract, the plug-in kit (configuration files,
+report texts, the PDF report, the virtual device's services) and the CMake
+package QuillmarkSdk, with which a device plug-in for the Quillmark shell is
+built: find_package(QuillmarkSdk), then link Quillmark::PluginKit.")
 
 # Handed to packaging/dependencies.cmake.
 get_target_property(CPACK_QUILLMARK_QMLIMPORTSCANNER Qt6::qmlimportscanner IMPORTED_LOCATION)
