@@ -118,6 +118,8 @@ done
 [[ -f "$catalogue" ]] || fail "the shell stored no catalogue; shell output: $(cat "$shell_log")"
 DISPLAY="$display" xdotool search --onlyvisible --name '^Quillmark$' >/dev/null ||
     fail "no visible window 'Quillmark'; shell output: $(cat "$shell_log")"
+grep -q "main window loaded" "$shell_log" ||
+    fail "the installed shell did not load its main window: $(cat "$shell_log")"
 grep -q "GET /storage/kelvo/plugins.info 200" "$server_log" ||
     fail "the catalogue was not served: $(cat "$server_log")"
 # Let the launcher build its buttons before the output is read.
