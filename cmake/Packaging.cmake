@@ -19,12 +19,16 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${metadata_header
     ${PROJECT_SOURCE_DIR}/assets/licenses/LICENSE.txt
     ${PROJECT_SOURCE_DIR}/assets/licenses/LICENSE_PYTHON.txt)
 file(READ ${metadata_header} metadata)
-foreach(field BUILD_NUMBER BUILD_DATE COMPANY_FULL_NAME)
+foreach(field VERSION_NUMBER BUILD_NUMBER BUILD_DATE COMPANY_FULL_NAME)
     if(NOT metadata MATCHES "${field} = QStringLiteral\\(\"([^\"]*)\"\\)")
         message(FATAL_ERROR "${metadata_header} has no ${field}")
     endif()
     set(metadata_${field} "${CMAKE_MATCH_1}")
 endforeach()
+if(NOT metadata_VERSION_NUMBER STREQUAL PROJECT_VERSION)
+    message(FATAL_ERROR "The shell says it is ${metadata_VERSION_NUMBER} (${metadata_header}), "
+                        "the project is ${PROJECT_VERSION}: a package would carry the wrong one")
+endif()
 set(QUILLMARK_BUILD_NUMBER ${metadata_BUILD_NUMBER})
 set(QUILLMARK_COMPANY ${metadata_COMPANY_FULL_NAME})
 string(REGEX REPLACE "^([0-9]+)\\.([0-9]+)\\.([0-9]+)$" "\\3-\\2-\\1" QUILLMARK_RELEASE_DATE
