@@ -143,6 +143,8 @@ set(CPACK_PROJECT_CONFIG_FILE ${packaging_source}/dependencies.cmake)
 
 set(CPACK_DEBIAN_SHELL_PACKAGE_NAME quillmark)
 set(CPACK_DEBIAN_SHELL_PACKAGE_SECTION electronics)
+# The screens ask for Arial; Liberation Sans has its metrics, so the texts fit their boxes.
+set(CPACK_DEBIAN_SHELL_PACKAGE_RECOMMENDS fonts-liberation)
 # cpack indents the extended description itself.
 set(CPACK_DEBIAN_SHELL_DESCRIPTION
 "configuration shell for Brennhof building-automation devices
