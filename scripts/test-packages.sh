@@ -31,7 +31,8 @@ for package in quillmark quillmark-sdk; do
 done
 
 scripts/package.sh
-debs=("$root"/build-package/packages/quillmark_*.deb "$root"/build-package/packages/quillmark-sdk_*.deb)
+debs=("$root"/build-package/packages/quillmark_*.deb
+    "$root"/build-package/packages/quillmark-sdk_*.deb)
 # The demo storage server and its tree come from the ordinary build.
 scripts/build.sh quillmark_storage_server quillmark_demo_storage
 
@@ -122,22 +123,25 @@ grep -q "main window loaded" "$shell_log" ||
     fail "the installed shell did not load its main window: $(cat "$shell_log")"
 grep -q "GET /storage/kelvo/plugins.info 200" "$server_log" ||
     fail "the catalogue was not served: $(cat "$server_log")"
-# Let the launcher build its buttons before the output is read.
+# Nothing outside the process tells when the buttons stand; give them a moment before the
+# output is read for warnings.
 sleep 3
 kill -0 "${pids[-1]}" 2>/dev/null || fail "the installed shell ended early: $(cat "$shell_log")"
-warnings=$(grep -E '\.qml:|qrc:/|file:///|QQmlApplicationEngine|is not installed|TypeError|ReferenceError' \
-    "$shell_log" || true)
+qml_warning='\.qml:|qrc:/|file:///|QQmlApplicationEngine|is not installed|TypeError|ReferenceError'
+warnings=$(grep -E "$qml_warning" "$shell_log" || true)
 [[ -z "$warnings" ]] || fail "QML warnings from the installed shell:"$'\n'"$warnings"
 echo "test-packages: the installed shell shows its launcher without QML warnings"
 
 # A plug-in maker's build: the installed SDK only, found on the system's own paths.
 plugin_build="$work/ventus"
-env -u CMAKE_PREFIX_PATH cmake -S examples/plugins/ventus -B "$plugin_build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    >"$work/plugin.log" 2>&1 || fail "configuring the plug-in: $(cat "$work/plugin.log")"
+env -u CMAKE_PREFIX_PATH cmake -S examples/plugins/ventus -B "$plugin_build" -G Ninja \
+    -DCMAKE_BUILD_TYPE=Release >"$work/plugin.log" 2>&1 ||
+    fail "configuring the plug-in: $(cat "$work/plugin.log")"
 cmake --build "$plugin_build" -j2 >>"$work/plugin.log" 2>&1 ||
     fail "building the plug-in: $(cat "$work/plugin.log")"
 grep -qx "QuillmarkSdk_DIR:PATH=/usr/lib/.*/cmake/QuillmarkSdk" "$plugin_build/CMakeCache.txt" ||
-    fail "the plug-in did not use the installed SDK: $(grep QuillmarkSdk_DIR "$plugin_build/CMakeCache.txt")"
+    fail "the plug-in did not use the installed SDK:" \
+        "$(grep QuillmarkSdk_DIR "$plugin_build/CMakeCache.txt")"
 objdump -p "$plugin_build/libventus.so" | grep -q "NEEDED *libquillmarksdk.so.1" ||
     fail "the plug-in does not link the SDK library"
 echo "test-packages: the Ventus plug-in builds against the installed SDK"
