@@ -18,4 +18,5 @@ rm -rf "$dir/packages"
 (cd "$dir" && cpack -G DEB)
 packages=("$dir"/packages/*.deb)
 lintian --fail-on error,warning --info "${packages[@]}"
+echo "lintian: no errors or warnings (overrides: packaging/*.lintian-overrides)"
 printf '%s\n' "${packages[@]}"
