@@ -15,6 +15,8 @@ packages=(
     xvfb xauth xdotool imagemagick curl librsvg2-bin poppler-utils
     clang libclang-rt-14-dev
 )
+# The Debian packages: dpkg-shlibdeps finds their library dependencies, lintian checks them.
+packages+=(dpkg-dev lintian file)
 # Liberation covers Latin, Greek and Cyrillic; these add a fallback and the Chinese glyphs.
 packages+=(fonts-dejavu-core fonts-wqy-microhei)
 
