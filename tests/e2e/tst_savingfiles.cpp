@@ -1,0 +1,298 @@
+#include "globals.h"
+#include "product.h"
+#include "productmanager.h"
+#include "shell.h"
+#include "uiharness.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QQmlContext>
+#include <QQuickWindow>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QtTest>
+
+// Saving and opening files as a technician does on a desktop without a dialog of its own: the
+// shell's dialog takes a typed name, adds the extension, asks before replacing a file, refuses
+// a folder it cannot write to, and starts where the last file went.
+class TestSavingFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void cleanupTestCase();
+    void reportWithATypedName();
+    void configurationSavedAndOpenedAgain();
+    void replacingAFileAsksFirst_data();
+    void replacingAFileAsksFirst();
+    void folderThatCannotBeWrittenIsRefused();
+
+private:
+    QObject* plugin() const;
+    QFileDialog* shownFileDialog() const;
+    QMessageBox* shownMessageBox(const QString& name) const;
+    void typeInDialog(QFileDialog* dialog, const QString& name) const;
+    void cancelDialog(QFileDialog* dialog) const;
+    QFileDialog* openSaveToFile();
+    void setDirection(bool reversed);
+    bool loadingShown() const;
+    QString lastFolder() const;
+    static QByteArray contents(const QString& path);
+    static void scrollIntoView(QQuickItem* item);
+
+    UiHarness m_ui;
+    QTemporaryDir m_files;
+    QString m_readOnly;
+};
+
+void TestSavingFiles::initTestCase()
+{
+    QVERIFY(m_ui.start());
+    QQuickItem* button = m_ui.item(QStringLiteral("pluginButton_KASTOR+"));
+    QVERIFY(button);
+    const auto state = [button] { return button->property("pluginButtonState").toInt(); };
+    m_ui.click(button);
+    QTRY_COMPARE(state(), int(Product::NOT_INSTALLED_CHANGELOG));
+    QTRY_VERIFY(!loadingShown());
+    QTRY_COMPARE(button->height(), button->property("lookHeight").toReal());
+    QSignalSpy installed(ProductManager::instance(), &ProductManager::pluginsChanged);
+    m_ui.click(m_ui.findIn(button, QStringLiteral("downloadButton")));
+    QVERIFY(installed.wait(10000));
+    QTRY_COMPARE(state(), int(Product::INSTALLED));
+    m_ui.click(button);
+    QTRY_COMPARE(button->height(), button->property("lookHeight").toReal());
+    m_ui.click(m_ui.findIn(button, QStringLiteral("openVirtualDevice")));
+    QTRY_VERIFY(m_ui.item(QStringLiteral("kastorplusControlPanel")));
+    QTRY_VERIFY(!loadingShown());
+}
+
+void TestSavingFiles::cleanup()
+{
+    const QStringList warnings = UiHarness::takeWarnings();
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+    QVERIFY(!shownFileDialog());
+}
+
+void TestSavingFiles::cleanupTestCase()
+{
+    if (!m_readOnly.isEmpty()) {
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), m_readOnly});
+        QFile::setPermissions(m_readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+}
+
+QObject* TestSavingFiles::plugin() const
+{
+    return m_ui.shell()->engine().rootContext()->contextProperty("plugin").value<QObject*>();
+}
+
+QFileDialog* TestSavingFiles::shownFileDialog() const
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(widget); dialog && dialog->isVisible())
+            return dialog;
+    }
+    return nullptr;
+}
+
+QMessageBox* TestSavingFiles::shownMessageBox(const QString& name) const
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        if (box && box->isVisible() && box->objectName() == name)
+            return box;
+    }
+    return nullptr;
+}
+
+// The user types into the file name field and presses the dialog's accept button.
+void TestSavingFiles::typeInDialog(QFileDialog* dialog, const QString& name) const
+{
+    auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(field);
+    field->selectAll();
+    QTest::keyClicks(field, name);
+    auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    QVERIFY(buttons);
+    QPushButton* accept =
+        buttons->button(dialog->acceptMode() == QFileDialog::AcceptSave ? QDialogButtonBox::Save
+                                                                        : QDialogButtonBox::Open);
+    QVERIFY(accept);
+    QTRY_VERIFY(accept->isEnabled());
+    QTest::mouseClick(accept, Qt::LeftButton);
+}
+
+void TestSavingFiles::cancelDialog(QFileDialog* dialog) const
+{
+    auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    QVERIFY(buttons);
+    QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+    QTRY_VERIFY(!shownFileDialog());
+}
+
+QFileDialog* TestSavingFiles::openSaveToFile()
+{
+    m_ui.click(m_ui.item(QStringLiteral("saveToFile")));
+    QFileDialog* dialog = nullptr;
+    if (!QTest::qWaitFor([&] { return (dialog = shownFileDialog()) != nullptr; }))
+        return nullptr;
+    return dialog;
+}
+
+void TestSavingFiles::setDirection(bool reversed)
+{
+    QMetaObject::invokeMethod(plugin(), "setValue", Q_ARG(QString, "directionReversed"),
+                              Q_ARG(QVariant, reversed));
+}
+
+bool TestSavingFiles::loadingShown() const
+{
+    return m_ui.find(QStringLiteral("loadingRec"))->property("visible").toBool();
+}
+
+QString TestSavingFiles::lastFolder() const
+{
+    return QSettings(Globals::ORGANISATION_NAME, Globals::APPLICATION_NAME)
+        .value(Globals::LAST_FILE_PATH_KEY)
+        .toString();
+}
+
+QByteArray TestSavingFiles::contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// As a user scrolls: the nearest flickable moves until the item shows at its bottom edge.
+void TestSavingFiles::scrollIntoView(QQuickItem* item)
+{
+    QQuickItem* flickable = item->parentItem();
+    while (flickable && !flickable->inherits("QQuickFlickable"))
+        flickable = flickable->parentItem();
+    QVERIFY(flickable);
+    auto* content = flickable->property("contentItem").value<QQuickItem*>();
+    const qreal bottom = item->mapToItem(content, QPointF(0, item->height())).y();
+    flickable->setProperty("contentY", qMax(0.0, bottom - flickable->height()));
+}
+
+void TestSavingFiles::reportWithATypedName()
+{
+    m_ui.click(m_ui.item(QStringLiteral("createReport")));
+    QQuickItem* sheet = m_ui.item(QStringLiteral("coverSheetInputs"));
+    QTRY_VERIFY(sheet->y() >= 0);
+    m_ui.click(
+        m_ui.findIn(m_ui.findIn(sheet, QStringLiteral("projectName")), QStringLiteral("input")));
+    const QString project = QStringLiteral("Fire station Nord");
+    for (const QChar character : project)
+        QTest::keyClick(m_ui.window(), character.toLatin1());
+    QQuickItem* create = m_ui.findIn(sheet, QStringLiteral("createReportButtonButton"));
+    QTRY_VERIFY(create->isVisible());
+    scrollIntoView(create);
+    m_ui.click(create);
+
+    QFileDialog* dialog = nullptr;
+    QTRY_VERIFY((dialog = shownFileDialog()));
+    QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+    // A name without extension, in a folder typed with it, as a user does.
+    typeInDialog(dialog, m_files.filePath(QStringLiteral("report")));
+    const QString path = m_files.filePath(QStringLiteral("report.pdf"));
+    QTRY_VERIFY(QFileInfo(path).size() > 0);
+    QTRY_VERIFY(!loadingShown());
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(10000));
+    QVERIFY(QString::fromUtf8(text.readAllStandardOutput()).contains(project));
+    QCOMPARE(QDir::fromNativeSeparators(lastFolder()), m_files.path());
+}
+
+void TestSavingFiles::configurationSavedAndOpenedAgain()
+{
+    setDirection(true);
+    QFileDialog* dialog = openSaveToFile();
+    QVERIFY(dialog);
+    // The dialog starts where the report went.
+    QCOMPARE(QFileInfo(dialog->directory().absolutePath()), QFileInfo(m_files.path()));
+    typeInDialog(dialog, QStringLiteral("site-a"));
+    const QString path = m_files.filePath(QStringLiteral("site-a.kpc"));
+    QTRY_VERIFY(QFile::exists(path));
+
+    setDirection(false);
+    m_ui.click(m_ui.item(QStringLiteral("servicePage")));
+    QQuickItem* open = m_ui.item(QStringLiteral("openFileButton"));
+    QTRY_VERIFY(open && open->isVisible());
+    m_ui.click(open);
+    QTRY_VERIFY((dialog = shownFileDialog()));
+    QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
+    typeInDialog(dialog, QStringLiteral("site-a.kpc"));
+    QTRY_VERIFY(plugin()->property("configuration").toMap().value("directionReversed").toBool());
+    m_ui.click(m_ui.item(QStringLiteral("settingsPage")));
+}
+
+void TestSavingFiles::replacingAFileAsksFirst_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("no keeps the file") << QMessageBox::No << false;
+    QTest::newRow("yes replaces it") << QMessageBox::Yes << true;
+}
+
+void TestSavingFiles::replacingAFileAsksFirst()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, replaced);
+    const QString path = m_files.filePath(QStringLiteral("site-a.kpc"));
+    QFile::remove(path);
+    QVERIFY(QFile::copy(QFINDTESTDATA("tst_savingfiles.cpp"), path));
+    const QByteArray before = contents(path);
+
+    QFileDialog* dialog = openSaveToFile();
+    QVERIFY(dialog);
+    typeInDialog(dialog, QStringLiteral("site-a"));
+    QMessageBox* question = nullptr;
+    QTRY_VERIFY((question = shownMessageBox(QStringLiteral("replaceFile"))));
+    QVERIFY(question->text().contains(QLatin1String("site-a.kpc")));
+    QTest::mouseClick(question->button(answer), Qt::LeftButton);
+    if (!replaced) {
+        // Back in the dialog, with the name still there; the user gives up.
+        QTRY_VERIFY((dialog = shownFileDialog()));
+        cancelDialog(dialog);
+        QTRY_VERIFY(!loadingShown());
+    }
+    QTRY_COMPARE(contents(path) != before, replaced);
+}
+
+void TestSavingFiles::folderThatCannotBeWrittenIsRefused()
+{
+    m_readOnly = m_files.filePath(QStringLiteral("write-protected"));
+    QVERIFY(QDir().mkpath(m_readOnly));
+    QVERIFY(QFile::setPermissions(m_readOnly, QFile::ReadOwner | QFile::ExeOwner));
+    // Permissions do not hold back the superuser; an immutable folder does.
+    if (QFile probe(m_readOnly + QStringLiteral("/probe")); probe.open(QIODevice::WriteOnly)) {
+        probe.remove();
+        if (QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), m_readOnly}) != 0)
+            QSKIP("no folder that this user cannot write to");
+    }
+
+    QFileDialog* dialog = openSaveToFile();
+    QVERIFY(dialog);
+    typeInDialog(dialog, m_readOnly + QStringLiteral("/site-b"));
+    QMessageBox* refusal = nullptr;
+    QTRY_VERIFY((refusal = shownMessageBox(QStringLiteral("folderNotWritable"))));
+    QVERIFY(refusal->text().contains(QDir::toNativeSeparators(m_readOnly)));
+    QTest::mouseClick(refusal->button(QMessageBox::Ok), Qt::LeftButton);
+    // The dialog comes back so that the user can choose another folder.
+    QTRY_VERIFY((dialog = shownFileDialog()));
+    cancelDialog(dialog);
+    QTRY_VERIFY(!loadingShown());
+    QVERIFY(QDir(m_readOnly).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+}
+
+QTEST_MAIN(TestSavingFiles)
+#include "tst_savingfiles.moc"
