@@ -55,20 +55,22 @@ private:
 void TestSavingFiles::initTestCase()
 {
     QVERIFY(m_ui.start());
-    QQuickItem* button = m_ui.item(QStringLiteral("pluginButton_KASTOR+"));
-    QVERIFY(button);
-    const auto state = [button] { return button->property("pluginButtonState").toInt(); };
-    m_ui.click(button);
+    // The launcher makes its buttons anew whenever the catalogue changes.
+    const auto button = [this] { return m_ui.item(QStringLiteral("pluginButton_KASTOR+")); };
+    const auto state = [&] { return button()->property("pluginButtonState").toInt(); };
+    const auto settled = [&] { return button()->height() == button()->property("lookHeight"); };
+    QVERIFY(button());
+    m_ui.click(button());
     QTRY_COMPARE(state(), int(Product::NOT_INSTALLED_CHANGELOG));
     QTRY_VERIFY(!loadingShown());
-    QTRY_COMPARE(button->height(), button->property("lookHeight").toReal());
+    QTRY_VERIFY(settled());
     QSignalSpy installed(ProductManager::instance(), &ProductManager::pluginsChanged);
-    m_ui.click(m_ui.findIn(button, QStringLiteral("downloadButton")));
+    m_ui.click(m_ui.findIn(button(), QStringLiteral("downloadButton")));
     QVERIFY(installed.wait(10000));
     QTRY_COMPARE(state(), int(Product::INSTALLED));
-    m_ui.click(button);
-    QTRY_COMPARE(button->height(), button->property("lookHeight").toReal());
-    m_ui.click(m_ui.findIn(button, QStringLiteral("openVirtualDevice")));
+    m_ui.click(button());
+    QTRY_VERIFY(settled());
+    m_ui.click(m_ui.findIn(button(), QStringLiteral("openVirtualDevice")));
     QTRY_VERIFY(m_ui.item(QStringLiteral("kastorplusControlPanel")));
     QTRY_VERIFY(!loadingShown());
 }
