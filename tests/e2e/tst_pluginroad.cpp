@@ -180,6 +180,9 @@ void TestPluginRoad::forgottenPasswordWithACodeFromSupport()
     openVirtualDevice(QStringLiteral("KASTOR+"));
     if (QTest::currentTestFailed())
         return;
+    // The status box covers the lower buttons until it hides, a while after its last line.
+    QTRY_VERIFY_WITH_TIMEOUT(!m_ui.item(QStringLiteral("statusBox"))->property("isShown").toBool(),
+                             10000);
     m_ui.click(m_ui.item(QStringLiteral("servicePage")));
     QVERIFY(plugin()->property("passwordProtected").toBool());
     QQuickItem* forgotten = m_ui.item(QStringLiteral("forgottenPasswordButton"));
