@@ -36,14 +36,12 @@ private slots:
 
 private:
     QObject* plugin() const;
-    QFileDialog* shownFileDialog() const;
-    QMessageBox* shownMessageBox(const QString& name) const;
-    void typeInDialog(QFileDialog* dialog, const QString& name) const;
-    void cancelDialog(QFileDialog* dialog) const;
+    template <class T> static T* shown(const QString& name);
+    static void typeInDialog(QFileDialog* dialog, const QString& name);
+    static void cancel(QFileDialog* dialog);
     QFileDialog* openSaveToFile();
     void setDirection(bool reversed);
     bool loadingShown() const;
-    QString lastFolder() const;
     static QByteArray contents(const QString& path);
     static void scrollIntoView(QQuickItem* item);
 
@@ -79,7 +77,7 @@ void TestSavingFiles::cleanup()
 {
     const QStringList warnings = UiHarness::takeWarnings();
     QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
-    QVERIFY(!shownFileDialog());
+    QVERIFY(!shown<QFileDialog>(QStringLiteral("fileDialog")));
 }
 
 void TestSavingFiles::cleanupTestCase()
@@ -95,31 +93,22 @@ QObject* TestSavingFiles::plugin() const
     return m_ui.shell()->engine().rootContext()->contextProperty("plugin").value<QObject*>();
 }
 
-QFileDialog* TestSavingFiles::shownFileDialog() const
+// The dialogs are windows of their own, beside the main window.
+template <class T> T* TestSavingFiles::shown(const QString& name)
 {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* dialog = qobject_cast<QFileDialog*>(widget); dialog && dialog->isVisible())
-            return dialog;
-    }
-    return nullptr;
-}
-
-QMessageBox* TestSavingFiles::shownMessageBox(const QString& name) const
-{
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* box = qobject_cast<QMessageBox*>(widget);
-        if (box && box->isVisible() && box->objectName() == name)
-            return box;
+        if (widget->isVisible() && widget->objectName() == name)
+            return qobject_cast<T*>(widget);
     }
     return nullptr;
 }
 
 // The user types into the file name field and presses the dialog's accept button.
-void TestSavingFiles::typeInDialog(QFileDialog* dialog, const QString& name) const
+void TestSavingFiles::typeInDialog(QFileDialog* dialog, const QString& name)
 {
     auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     QVERIFY(field);
-    field->selectAll();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(field, name);
     auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
     QVERIFY(buttons);
@@ -131,21 +120,19 @@ void TestSavingFiles::typeInDialog(QFileDialog* dialog, const QString& name) con
     QTest::mouseClick(accept, Qt::LeftButton);
 }
 
-void TestSavingFiles::cancelDialog(QFileDialog* dialog) const
+void TestSavingFiles::cancel(QFileDialog* dialog)
 {
-    auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-    QVERIFY(buttons);
-    QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
-    QTRY_VERIFY(!shownFileDialog());
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QTRY_VERIFY(!shown<QFileDialog>(QStringLiteral("fileDialog")));
 }
 
 QFileDialog* TestSavingFiles::openSaveToFile()
 {
     m_ui.click(m_ui.item(QStringLiteral("saveToFile")));
     QFileDialog* dialog = nullptr;
-    if (!QTest::qWaitFor([&] { return (dialog = shownFileDialog()) != nullptr; }))
-        return nullptr;
-    return dialog;
+    return QTest::qWaitFor([&] { return (dialog = shown<QFileDialog>("fileDialog")) != nullptr; })
+               ? dialog
+               : nullptr;
 }
 
 void TestSavingFiles::setDirection(bool reversed)
@@ -157,13 +144,6 @@ void TestSavingFiles::setDirection(bool reversed)
 bool TestSavingFiles::loadingShown() const
 {
     return m_ui.find(QStringLiteral("loadingRec"))->property("visible").toBool();
-}
-
-QString TestSavingFiles::lastFolder() const
-{
-    return QSettings(Globals::ORGANISATION_NAME, Globals::APPLICATION_NAME)
-        .value(Globals::LAST_FILE_PATH_KEY)
-        .toString();
 }
 
 QByteArray TestSavingFiles::contents(const QString& path)
@@ -200,7 +180,7 @@ void TestSavingFiles::reportWithATypedName()
     m_ui.click(create);
 
     QFileDialog* dialog = nullptr;
-    QTRY_VERIFY((dialog = shownFileDialog()));
+    QTRY_VERIFY((dialog = shown<QFileDialog>(QStringLiteral("fileDialog"))));
     QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
     // A name without extension, in a folder typed with it, as a user does.
     typeInDialog(dialog, m_files.filePath(QStringLiteral("report")));
@@ -211,7 +191,9 @@ void TestSavingFiles::reportWithATypedName()
     text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
     QVERIFY(text.waitForFinished(10000));
     QVERIFY(QString::fromUtf8(text.readAllStandardOutput()).contains(project));
-    QCOMPARE(QDir::fromNativeSeparators(lastFolder()), m_files.path());
+    const QSettings settings(Globals::ORGANISATION_NAME, Globals::APPLICATION_NAME);
+    QCOMPARE(settings.value(Globals::LAST_FILE_PATH_KEY).toString(),
+             QDir::toNativeSeparators(m_files.path()));
 }
 
 void TestSavingFiles::configurationSavedAndOpenedAgain()
@@ -230,7 +212,7 @@ void TestSavingFiles::configurationSavedAndOpenedAgain()
     QQuickItem* open = m_ui.item(QStringLiteral("openFileButton"));
     QTRY_VERIFY(open && open->isVisible());
     m_ui.click(open);
-    QTRY_VERIFY((dialog = shownFileDialog()));
+    QTRY_VERIFY((dialog = shown<QFileDialog>(QStringLiteral("fileDialog"))));
     QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
     typeInDialog(dialog, QStringLiteral("site-a.kpc"));
     QTRY_VERIFY(plugin()->property("configuration").toMap().value("directionReversed").toBool());
@@ -258,13 +240,13 @@ void TestSavingFiles::replacingAFileAsksFirst()
     QVERIFY(dialog);
     typeInDialog(dialog, QStringLiteral("site-a"));
     QMessageBox* question = nullptr;
-    QTRY_VERIFY((question = shownMessageBox(QStringLiteral("replaceFile"))));
+    QTRY_VERIFY((question = shown<QMessageBox>(QStringLiteral("replaceFile"))));
     QVERIFY(question->text().contains(QLatin1String("site-a.kpc")));
     QTest::mouseClick(question->button(answer), Qt::LeftButton);
     if (!replaced) {
         // Back in the dialog, with the name still there; the user gives up.
-        QTRY_VERIFY((dialog = shownFileDialog()));
-        cancelDialog(dialog);
+        QTRY_VERIFY((dialog = shown<QFileDialog>(QStringLiteral("fileDialog"))));
+        cancel(dialog);
         QTRY_VERIFY(!loadingShown());
     }
     QTRY_COMPARE(contents(path) != before, replaced);
@@ -286,12 +268,12 @@ void TestSavingFiles::folderThatCannotBeWrittenIsRefused()
     QVERIFY(dialog);
     typeInDialog(dialog, m_readOnly + QStringLiteral("/site-b"));
     QMessageBox* refusal = nullptr;
-    QTRY_VERIFY((refusal = shownMessageBox(QStringLiteral("folderNotWritable"))));
+    QTRY_VERIFY((refusal = shown<QMessageBox>(QStringLiteral("folderNotWritable"))));
     QVERIFY(refusal->text().contains(QDir::toNativeSeparators(m_readOnly)));
     QTest::mouseClick(refusal->button(QMessageBox::Ok), Qt::LeftButton);
     // The dialog comes back so that the user can choose another folder.
-    QTRY_VERIFY((dialog = shownFileDialog()));
-    cancelDialog(dialog);
+    QTRY_VERIFY((dialog = shown<QFileDialog>(QStringLiteral("fileDialog"))));
+    cancel(dialog);
     QTRY_VERIFY(!loadingShown());
     QVERIFY(QDir(m_readOnly).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
 }
