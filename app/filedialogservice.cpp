@@ -183,9 +183,10 @@ void FileDialogService::refuseFolder(const QString& folder, const QString& fileN
 void FileDialogService::askToReplace(const QString& path)
 {
     const QFileInfo file(path);
+    // The question of Qt's own dialog, word for word, so that Qt's catalogues translate it.
     auto* box = new QMessageBox(
         QMessageBox::Question, m_title,
-        tr("\"%1\" already exists.\nDo you want to replace it?").arg(file.fileName()),
+        QFileDialog::tr("%1 already exists.\nDo you want to replace it?").arg(file.fileName()),
         QMessageBox::Yes | QMessageBox::No);
     box->setObjectName(QStringLiteral("replaceFile"));
     box->setDefaultButton(QMessageBox::No);
