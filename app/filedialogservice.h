@@ -12,16 +12,15 @@ class QFileDialog;
 // elsewhere; both take a typed file name, which the dialog drawn by Qt Quick 6.4 does not. Around
 // it the service does what saving needs on every platform alike: it adds the expected extension,
 // asks before an existing file is replaced, refuses a folder that cannot be written, and keeps
-// the last folder for the next dialog. One dialog is open at a time; it is window-modal and
-// answers with a signal, so the event loop of the screens keeps running.
+// the last folder for the next dialog. One dialog is open at a time; it is modal and answers
+// with a signal, so that no event loop of its own runs inside a call from QML.
 class FileDialogService : public QObject
 {
     Q_OBJECT
 
 public:
-    // The values of Qt Quick's FileDialog.fileMode, and one for folders.
+    // The values of Qt Quick's FileDialog.fileMode (XFileDialog.FileMode), and one for folders.
     enum Mode { OpenFile = 0, SaveFile = 2, SelectFolder = 3 };
-    Q_ENUM(Mode)
 
     explicit FileDialogService(QObject* parent = nullptr);
     ~FileDialogService() override;
