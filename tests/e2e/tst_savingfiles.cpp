@@ -30,9 +30,8 @@ private slots:
     void cleanupTestCase();
     void reportWithATypedName();
     void configurationSavedAndOpenedAgain();
-    void replacingAFileAsksFirst_data();
-    void replacingAFileAsksFirst();
-    void folderThatCannotBeWrittenIsRefused();
+    void savingAsksOrRefuses_data();
+    void savingAsksOrRefuses();
 
 private:
     QObject* plugin() const;
@@ -43,6 +42,7 @@ private:
     void setDirection(bool reversed);
     bool loadingShown() const;
     static QByteArray contents(const QString& path);
+    bool protect(const QString& folder);
     static void scrollIntoView(QQuickItem* item);
 
     UiHarness m_ui;
@@ -219,63 +219,67 @@ void TestSavingFiles::configurationSavedAndOpenedAgain()
     m_ui.click(m_ui.item(QStringLiteral("settingsPage")));
 }
 
-void TestSavingFiles::replacingAFileAsksFirst_data()
+void TestSavingFiles::savingAsksOrRefuses_data()
 {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("question");
     QTest::addColumn<QMessageBox::StandardButton>("answer");
-    QTest::addColumn<bool>("replaced");
-    QTest::newRow("no keeps the file") << QMessageBox::No << false;
-    QTest::newRow("yes replaces it") << QMessageBox::Yes << true;
+    QTest::addColumn<bool>("written");
+    QTest::newRow("replace: no keeps the file") << ""
+                                                << "replaceFile" << QMessageBox::No << false;
+    QTest::newRow("replace: yes") << ""
+                                  << "replaceFile" << QMessageBox::Yes << true;
+    QTest::newRow("folder that cannot be written")
+        << "write-protected"
+        << "folderNotWritable" << QMessageBox::Ok << false;
 }
 
-void TestSavingFiles::replacingAFileAsksFirst()
+void TestSavingFiles::savingAsksOrRefuses()
 {
+    QFETCH(QString, folder);
+    QFETCH(QString, question);
     QFETCH(QMessageBox::StandardButton, answer);
-    QFETCH(bool, replaced);
-    const QString path = m_files.filePath(QStringLiteral("site-a.kpc"));
-    QFile::remove(path);
-    QVERIFY(QFile::copy(QFINDTESTDATA("tst_savingfiles.cpp"), path));
-    const QByteArray before = contents(path);
+    QFETCH(bool, written);
+    const QString target = QDir(m_files.filePath(folder)).filePath(QStringLiteral("site-a.kpc"));
+    if (folder.isEmpty()) {
+        QFile::remove(target);
+        QVERIFY(QFile::copy(QFINDTESTDATA("tst_savingfiles.cpp"), target));
+    } else if (!protect(QFileInfo(target).path())) {
+        QSKIP("no folder that this user cannot write to");
+    }
+    const QByteArray before = contents(target);
 
     QFileDialog* dialog = openSaveToFile();
     QVERIFY(dialog);
-    typeInDialog(dialog, QStringLiteral("site-a"));
-    QMessageBox* question = nullptr;
-    QTRY_VERIFY((question = shown<QMessageBox>(QStringLiteral("replaceFile"))));
-    QVERIFY(question->text().contains(QLatin1String("site-a.kpc")));
-    QTest::mouseClick(question->button(answer), Qt::LeftButton);
-    if (!replaced) {
-        // Back in the dialog, with the name still there; the user gives up.
-        QTRY_VERIFY((dialog = shown<QFileDialog>(QStringLiteral("fileDialog"))));
+    typeInDialog(dialog, target.chopped(4));
+    QMessageBox* box = nullptr;
+    QTRY_VERIFY((box = shown<QMessageBox>(question)));
+    QTest::mouseClick(box->button(answer), Qt::LeftButton);
+    if (!written) {
+        // Back in the dialog, to choose another name or folder; the user gives up.
+        QTRY_VERIFY((dialog = shown<QFileDialog>("fileDialog")));
         cancel(dialog);
-        QTRY_VERIFY(!loadingShown());
     }
-    QTRY_COMPARE(contents(path) != before, replaced);
+    QTRY_COMPARE(contents(target) != before, written);
+    QTRY_VERIFY(!loadingShown());
+    // The probe of the folder's write access is gone again.
+    QVERIFY(QDir(QFileInfo(target).path())
+                .entryList({QStringLiteral(".quillmark_*")}, QDir::Files | QDir::Hidden)
+                .isEmpty());
 }
 
-void TestSavingFiles::folderThatCannotBeWrittenIsRefused()
+// Permissions do not hold back the superuser; an immutable folder does.
+bool TestSavingFiles::protect(const QString& folder)
 {
-    m_readOnly = m_files.filePath(QStringLiteral("write-protected"));
-    QVERIFY(QDir().mkpath(m_readOnly));
-    QVERIFY(QFile::setPermissions(m_readOnly, QFile::ReadOwner | QFile::ExeOwner));
-    // Permissions do not hold back the superuser; an immutable folder does.
-    if (QFile probe(m_readOnly + QStringLiteral("/probe")); probe.open(QIODevice::WriteOnly)) {
-        probe.remove();
-        if (QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), m_readOnly}) != 0)
-            QSKIP("no folder that this user cannot write to");
-    }
-
-    QFileDialog* dialog = openSaveToFile();
-    QVERIFY(dialog);
-    typeInDialog(dialog, m_readOnly + QStringLiteral("/site-b"));
-    QMessageBox* refusal = nullptr;
-    QTRY_VERIFY((refusal = shown<QMessageBox>(QStringLiteral("folderNotWritable"))));
-    QVERIFY(refusal->text().contains(QDir::toNativeSeparators(m_readOnly)));
-    QTest::mouseClick(refusal->button(QMessageBox::Ok), Qt::LeftButton);
-    // The dialog comes back so that the user can choose another folder.
-    QTRY_VERIFY((dialog = shown<QFileDialog>(QStringLiteral("fileDialog"))));
-    cancel(dialog);
-    QTRY_VERIFY(!loadingShown());
-    QVERIFY(QDir(m_readOnly).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+    m_readOnly = folder;
+    if (!QDir().mkpath(folder) ||
+        !QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner))
+        return false;
+    QFile probe(folder + QStringLiteral("/probe"));
+    if (!probe.open(QIODevice::WriteOnly))
+        return true;
+    probe.remove();
+    return QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), folder}) == 0;
 }
 
 QTEST_MAIN(TestSavingFiles)
