@@ -2,6 +2,7 @@
 
 #include "bundlemanager.h"
 #include "colors.h"
+#include "filedialogservice.h"
 #include "globals.h"
 #include "kelvo.h"
 #include "metadata.h"
@@ -28,6 +29,7 @@ void publish(QQmlContext* context, const Values& values)
     context->setContextProperty(QStringLiteral("globalColors"), values.globalColors);
     context->setContextProperty(QStringLiteral("bundleManager"), values.bundleManager);
     context->setContextProperty(QStringLiteral("productManager"), values.productManager);
+    context->setContextProperty(QStringLiteral("fileDialogService"), values.fileDialogService);
     context->setContextProperty(QStringLiteral("releaseState"),
                                 static_cast<int>(values.productManager->currentReleaseState()));
     context->setContextProperty(QStringLiteral("showTooltips"), values.showTooltips);

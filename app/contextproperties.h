@@ -2,6 +2,7 @@
 
 class BundleManager;
 class Colors;
+class FileDialogService;
 class Kelvo;
 class ProductManager;
 class QQmlContext;
@@ -20,6 +21,7 @@ struct Values
     ProductManager* productManager = nullptr;
     bool showTooltips = true;
     bool showUpdateHint = true;
+    FileDialogService* fileDialogService = nullptr;
 };
 
 // Publishes the shell's constants and managers to the screens, in the order the screens

@@ -4,6 +4,7 @@
 #include "colors.h"
 #include "commonstringmanager.h"
 #include "contextproperties.h"
+#include "filedialogservice.h"
 #include "globals.h"
 #include "kelvo.h"
 #include "kelvosplashscreen.h"
@@ -74,10 +75,11 @@ void Shell::publishContextProperties(bool showUpdateHint)
     // Owned by the application object, so that the windows of the engine never outlive it.
     auto* theme = new Theme(QCoreApplication::instance());
     auto* globalColors = new Colors(settings.value(Globals::THEME_KEY, false).toBool());
+    auto* fileDialogs = new FileDialogService(QCoreApplication::instance());
     ContextProperties::publish(m_engine.rootContext(),
                                {theme, m_kelvo, m_translator, globalColors,
                                 BundleManager::instance(), m_productManager,
-                                m_kelvo->getShowTooltips(), showUpdateHint});
+                                m_kelvo->getShowTooltips(), showUpdateHint, fileDialogs});
 }
 
 void Shell::start()

@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls.Basic
-import QtQuick.Dialogs
 import XEvents 1.0
 import KelvoStringKeys 1.0
 import CommonStringKeys 1.0
@@ -325,7 +324,7 @@ ApplicationWindow {
         shortcutSequence: "Ctrl+T,Ctrl+C"
     }
 
-    FileDialog {
+    XFileDialog {
         id: fileDialog
 
         property bool isSavingFile: false
@@ -335,7 +334,9 @@ ApplicationWindow {
 
         title: kelvo.getCommonTranslation(isSavingFile ? CommonStringKeys.TXT_SAVING
                                                        : CommonStringKeys.TXT_LOADING)
-        fileMode: isSavingFile ? FileDialog.SaveFile : FileDialog.OpenFile
+        fileMode: isSavingFile ? XFileDialog.SaveFile : XFileDialog.OpenFile
+        // Saving for a removed device shows the overlay before the dialog: nothing follows now.
+        onRejected: rootWindow.setLoadingVisible(false)
         onAccepted: {
             close()
             rootWindow.filePath = selectedFile.toString()
@@ -354,12 +355,13 @@ ApplicationWindow {
         }
     }
 
-    FolderDialog {
+    XFileDialog {
         id: folderDialog
 
         property bool isSavingConfigOnSD: false
 
         title: kelvo.getCommonTranslation(CommonStringKeys.TXT_SAVING)
+        fileMode: XFileDialog.SelectFolder
         onRejected: close()
         onAccepted: {
             close()

@@ -1,6 +1,4 @@
 import QtQuick
-import QtQuick.Dialogs
-import QtCore
 
 // The base page of a plug-in's view. A real device's view shows the loading overlay until the
 // plug-in has connected; the plug-in hides it again.
@@ -14,11 +12,11 @@ Rectangle {
 
     color: globalColors.CONTENT_BACKGROUND_COLOR
 
-    FileDialog {
+    // Starts in the folder used last (the documents folder the first time).
+    XFileDialog {
         id: loadDialog
 
-        fileMode: FileDialog.OpenFile
-        currentFolder: StandardPaths.writableLocation(StandardPaths.DocumentsLocation)
+        fileMode: XFileDialog.OpenFile
         onAccepted: close()
         onRejected: close()
     }
