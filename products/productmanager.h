@@ -1,6 +1,7 @@
 #pragma once
 
 #include "product.h"
+#include "manifest.h"
 #include "productlistmodel.h"
 #include "storagelayout.h"
 
@@ -89,6 +90,10 @@ private:
     ProductManager();
 
     HttpRequestHandler* newHandler(const QString& url);
+    void requestPluginSignature(const Product& product, const QString& version);
+    void requestLibrary(const Product& product, const QString& version);
+    // Stops the running download: nothing of it is written, the installation stays as it was.
+    void refuse(const QString& reason);
     bool loadStoredCatalogue(bool evenIfCorrupt);
     void requestCatalogue();
     void catalogueUnavailable();
@@ -112,6 +117,8 @@ private:
     QPointer<HttpRequestHandler> m_handler;
     // The library of the running download, until its library info has arrived.
     QByteArray m_pendingLibrary;
+    // The signed release of the running download, while signature checks are on.
+    Manifest m_release;
     QLibrary* m_library = nullptr;
     Product::ReleaseState m_currentReleaseState = Product::RELEASE;
     ProductListModel m_model{&m_products};
