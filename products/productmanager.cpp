@@ -504,12 +504,60 @@ void ProductManager::requestFileList(const QString& name, StorageLayout::FileKin
                 .arg(StorageLayout::folderWord(kind), NameCheck::printable(name)));
         return;
     }
+    if (SignatureCheck::isOn()) {
+        requestSignedFileList(name, kind);
+        return;
+    }
     HttpRequestHandler* request = newHandler(StorageLayout::fileListUrl(name, kind));
     connect(request, &HttpRequestHandler::httpRequestJSONFileReceived, this,
             [this, kind](const QJsonDocument& document) {
                 additionalInfoFileReceived(document, kind);
             });
     request->getJsonFile(QUrlQuery());
+}
+
+// The folder's signature comes first, then the list, whose bytes are checked before they are
+// read; every listed file is checked against the same manifest before it is saved. A signed
+// list covers its own folder only, so with checks on it may not send the files elsewhere.
+void ProductManager::requestSignedFileList(const QString& name, StorageLayout::FileKind kind)
+{
+    const QString url = StorageLayout::kindFolderUrl(name, kind) + SignatureFile::FILE_NAME;
+    const Manifest expected{StorageLayout::folderWord(kind), name, {}, {}, {}};
+    HttpRequestHandler* request = newHandler(url);
+    connect(request, &HttpRequestHandler::receivedFile, this,
+            [this, url, expected, kind](const QString&, const QByteArray& reply) {
+                Manifest folder;
+                const QString problem = SignatureCheck::verify(reply, expected, url, &folder);
+                if (!problem.isEmpty()) {
+                    rejectAdditionalFile(problem);
+                    return;
+                }
+                m_signedFileFolders.insert(StorageLayout::kindFolderUrl(expected.name, kind),
+                                           folder);
+                requestSignedList(folder, kind);
+            });
+    request->getFile(QString());
+}
+
+void ProductManager::requestSignedList(const Manifest& folder, StorageLayout::FileKind kind)
+{
+    const QString url = StorageLayout::fileListUrl(folder.name, kind);
+    HttpRequestHandler* request = newHandler(url);
+    connect(request, &HttpRequestHandler::receivedFile, this,
+            [this, url, folder, kind](const QString& listName, const QByteArray& reply) {
+                QString problem = SignatureCheck::checkFile(folder, listName, reply, url);
+                const QJsonDocument document = QJsonDocument::fromJson(reply);
+                const QString listed = FileList::fromJson(document, kind).folderName;
+                if (problem.isEmpty() && !listed.isEmpty() && listed != folder.name)
+                    problem = QStringLiteral("Refused %1: it names the folder \"%2\", not its own")
+                                  .arg(url, NameCheck::printable(listed));
+                if (!problem.isEmpty()) {
+                    rejectAdditionalFile(problem);
+                    return;
+                }
+                additionalInfoFileReceived(document, kind);
+            });
+    request->getFile(QString());
 }
 
 void ProductManager::additionalInfoFileReceived(const QJsonDocument& document,
@@ -566,6 +614,15 @@ void ProductManager::saveAdditionalFile(StorageLayout::FileKind kind, const QStr
                 .arg(StorageLayout::folderWord(kind), NameCheck::printable(fileName),
                      NameCheck::printable(pluginName)));
         return;
+    }
+    if (SignatureCheck::isOn()) {
+        const QString folderUrl = StorageLayout::kindFolderUrl(pluginName, kind);
+        const QString problem = SignatureCheck::checkFile(m_signedFileFolders.value(folderUrl),
+                                                          fileName, reply, folderUrl + fileName);
+        if (!problem.isEmpty()) {
+            rejectAdditionalFile(problem);
+            return;
+        }
     }
     const QString failure =
         AtomicFile::write(StorageLayout::pluginFileFolder(kind, pluginName) + fileName, reply);

@@ -6,6 +6,7 @@
 #include "storagelayout.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QJsonDocument>
 #include <QList>
 #include <QObject>
@@ -101,6 +102,8 @@ private:
     Product* createProduct(const CatalogueEntry& entry, const InfoFileIndex& infos) const;
     void clearProducts();
     void requestFileList(const QString& name, StorageLayout::FileKind kind);
+    void requestSignedFileList(const QString& name, StorageLayout::FileKind kind);
+    void requestSignedList(const Manifest& folder, StorageLayout::FileKind kind);
     void saveAdditionalFile(StorageLayout::FileKind kind, const QString& fileName,
                             const QByteArray& reply, const QString& pluginName);
     bool writeLibrary(const QByteArray& library);
@@ -119,6 +122,8 @@ private:
     QByteArray m_pendingLibrary;
     // The signed release of the running download, while signature checks are on.
     Manifest m_release;
+    // The signed manifest of each additional-file folder, by the folder's URL.
+    QHash<QString, Manifest> m_signedFileFolders;
     QLibrary* m_library = nullptr;
     Product::ReleaseState m_currentReleaseState = Product::RELEASE;
     ProductListModel m_model{&m_products};
