@@ -151,6 +151,9 @@ void BundleManager::requestUpdateSignature()
                 m_update = update;
                 requestUpdateFiles();
             });
+    // The handler has reported why; the dialog waits for the error that ends the download.
+    connect(request, &HttpRequestHandler::downloadFailed, this,
+            [this] { emit errorOccured(m_appId, DOWNLOAD_INCOMPLETE); });
     request->getFile(QString());
 }
 
