@@ -293,8 +293,8 @@ void ProductManager::downloadPlugin(int appId, bool isUpdate)
 void ProductManager::requestPluginSignature(const Product& product, const QString& version)
 {
     const QString state = Product::stateWord(product.releaseState());
-    const QString url = StorageLayout::versionFolderUrl(product.name(), version, state) +
-                        SignatureFile::FILE_NAME;
+    const QString url =
+        StorageLayout::versionFolderUrl(product.name(), version, state) + SignatureFile::FILE_NAME;
     const Manifest expected{Manifest::PLUGIN, product.name(), version, state, {}};
     const QString installed = m_isUpdate ? product.installedVersion() : QString();
     HttpRequestHandler* request = newHandler(url);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "product.h"
 #include "manifest.h"
+#include "product.h"
 #include "productlistmodel.h"
 #include "storagelayout.h"
 

@@ -15,6 +15,8 @@ packages=(
     xvfb xauth xdotool imagemagick curl librsvg2-bin poppler-utils
     clang libclang-rt-14-dev
 )
+# Ed25519 signatures of plug-ins and updates (libcrypto, which Qt's TLS loads as well).
+packages+=(libssl-dev)
 # Liberation covers Latin, Greek and Cyrillic; these add a fallback and the Chinese glyphs.
 packages+=(fonts-dejavu-core fonts-wqy-microhei)
 

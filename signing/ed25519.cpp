@@ -1,10 +1,10 @@
 #include "ed25519.h"
 
+#include <memory>
 #include <openssl/bio.h>
 #include <openssl/err.h>
 #include <openssl/evp.h>
 #include <openssl/pem.h>
-#include <memory>
 
 namespace Ed25519 {
 namespace {
@@ -94,9 +94,8 @@ KeyPair generate(QString* error)
     }
     Key key(made);
     std::unique_ptr<BIO, BioFree> bio(BIO_new(BIO_s_mem()));
-    if (!bio ||
-        PEM_write_bio_PrivateKey(bio.get(), key.get(), nullptr, nullptr, 0, nullptr, nullptr) !=
-            1) {
+    if (!bio || PEM_write_bio_PrivateKey(bio.get(), key.get(), nullptr, nullptr, 0, nullptr,
+                                         nullptr) != 1) {
         *error = lastError("cannot write the private key");
         return {};
     }
@@ -114,8 +113,7 @@ QByteArray sign(const QByteArray& privatePem, const QByteArray& message, QString
     std::unique_ptr<EVP_MD_CTX, ContextFree> context(EVP_MD_CTX_new());
     QByteArray signature(SIGNATURE_BYTES, Qt::Uninitialized);
     size_t length = size_t(signature.size());
-    if (!context ||
-        EVP_DigestSignInit(context.get(), nullptr, nullptr, nullptr, key.get()) != 1 ||
+    if (!context || EVP_DigestSignInit(context.get(), nullptr, nullptr, nullptr, key.get()) != 1 ||
         EVP_DigestSign(context.get(), reinterpret_cast<unsigned char*>(signature.data()), &length,
                        reinterpret_cast<const unsigned char*>(message.data()),
                        size_t(message.size())) != 1) {

@@ -53,8 +53,7 @@ bool readEntry(const QJsonValue& value, Manifest::Entry* entry)
 {
     const QJsonObject object = value.toObject();
     const QJsonValue size = object.value(QLatin1String("size"));
-    const QByteArray digest =
-        object.value(QLatin1String("sha256")).toString().toLatin1();
+    const QByteArray digest = object.value(QLatin1String("sha256")).toString().toLatin1();
     entry->path = object.value(QLatin1String("path")).toString();
     entry->size = qint64(size.toDouble(-1));
     entry->sha256 = QByteArray::fromHex(digest);
@@ -113,9 +112,10 @@ QByteArray Manifest::toJson() const
 {
     QJsonArray list;
     for (const Entry& entry : files)
-        list.append(QJsonObject{{QStringLiteral("path"), entry.path},
-                                {QStringLiteral("size"), double(entry.size)},
-                                {QStringLiteral("sha256"), QString::fromLatin1(entry.sha256.toHex())}});
+        list.append(
+            QJsonObject{{QStringLiteral("path"), entry.path},
+                        {QStringLiteral("size"), double(entry.size)},
+                        {QStringLiteral("sha256"), QString::fromLatin1(entry.sha256.toHex())}});
     return QJsonDocument(QJsonObject{{QStringLiteral("format"), FORMAT},
                                      {QStringLiteral("scope"), scope},
                                      {QStringLiteral("name"), name},

@@ -45,16 +45,16 @@ SignatureFile SignatureFile::fromJson(const QByteArray& text, QString* error)
 
 QByteArray SignatureFile::toJson() const
 {
-    return QJsonDocument(QJsonObject{
-                             {QStringLiteral("manifest"), QString::fromUtf8(manifest)},
-                             {QStringLiteral("key"), QString::fromLatin1(publicKey.toBase64())},
-                             {QStringLiteral("signature"), QString::fromLatin1(signature.toBase64())},
-                         })
+    return QJsonDocument(
+               QJsonObject{
+                   {QStringLiteral("manifest"), QString::fromUtf8(manifest)},
+                   {QStringLiteral("key"), QString::fromLatin1(publicKey.toBase64())},
+                   {QStringLiteral("signature"), QString::fromLatin1(signature.toBase64())},
+               })
         .toJson(QJsonDocument::Indented);
 }
 
-Manifest SignatureFile::verifiedManifest(const QList<QByteArray>& trustedKeys,
-                                         QString* error) const
+Manifest SignatureFile::verifiedManifest(const QList<QByteArray>& trustedKeys, QString* error) const
 {
     if (!trustedKeys.contains(publicKey)) {
         *error = QStringLiteral("it is signed by an unknown key %1")

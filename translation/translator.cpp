@@ -2,9 +2,9 @@
 
 #include "globals.h"
 #include "httprequesthandler.h"
+#include "namecheck.h"
 #include "signaturecheck.h"
 #include "signaturefile.h"
-#include "namecheck.h"
 #include "translationfiles.h"
 
 #include <QCoreApplication>

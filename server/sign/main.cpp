@@ -60,8 +60,11 @@ int main(int argc, char* argv[])
             error = Signer::signStorage(parser.value("storage"), privatePem);
         else if (error.isEmpty())
             error = Signer::signFolder(parser.value("folder"),
-                                       {parser.value("scope"), parser.value("name"),
-                                        parser.value("version"), parser.value("state"), {}},
+                                       {parser.value("scope"),
+                                        parser.value("name"),
+                                        parser.value("version"),
+                                        parser.value("state"),
+                                        {}},
                                        arguments.mid(1), parser.value("output"), privatePem);
     } else {
         parser.showHelp(1);

@@ -70,7 +70,8 @@ QString signUpdate(const QDir& storage, const QByteArray& privatePem)
     const QString version =
         readJson(storage.filePath("kelvo.info")).value(QLatin1String("version")).toString();
     if (version.isEmpty())
-        return QStringLiteral("%1 names no version of the shell").arg(storage.filePath("kelvo.info"));
+        return QStringLiteral("%1 names no version of the shell")
+            .arg(storage.filePath("kelvo.info"));
     QStringList paths{QStringLiteral("qmk.dat")};
     for (const char* key : {"download-url", "download-dll", "extension-dll", "extension2-dll"})
         paths << description.value(QLatin1String(key)).toString();
@@ -135,8 +136,7 @@ QString signStorage(const QString& storage, const QByteArray& privatePem)
         return QStringLiteral("\"%1\" is no storage folder (no plugins.info)").arg(storage);
     static const QRegularExpression versionFolder(QStringLiteral("^(.+)_([a-z]+)$"));
     const auto sign = [&](const QString& folder, const Manifest& release) {
-        return signFolder(root.filePath(folder), release, {}, SignatureFile::FILE_NAME,
-                          privatePem);
+        return signFolder(root.filePath(folder), release, {}, SignatureFile::FILE_NAME, privatePem);
     };
     QString error;
     if (root.exists(QStringLiteral("translations")))
@@ -151,10 +151,13 @@ QString signStorage(const QString& storage, const QByteArray& privatePem)
             if (folder == QLatin1String("translations") || folder == QLatin1String("firmwares") ||
                 folder == QLatin1String("assembly_instructions"))
                 error = sign(path, {folder, name, {}, {}, {}});
-            else if (match.hasMatch() && QFileInfo::exists(root.filePath(path + "/" + name + ".info")))
-                error = sign(path, {Manifest::PLUGIN, name,
+            else if (match.hasMatch() &&
+                     QFileInfo::exists(root.filePath(path + "/" + name + ".info")))
+                error = sign(path, {Manifest::PLUGIN,
+                                    name,
                                     match.captured(1).replace(QLatin1Char('_'), QLatin1Char('.')),
-                                    match.captured(2), {}});
+                                    match.captured(2),
+                                    {}});
         }
     }
     return error.isEmpty() ? signUpdate(root, privatePem) : error;

@@ -274,15 +274,16 @@ void TestDemoStorage::signedReleasesThroughTheWindow()
     QVERIFY(data.exists(QStringLiteral("infos/pelion_2_0_1_release.info")));
     installThroughTheWindow(ui, QStringLiteral("KASTOR+"), 12, true,
                             QStringLiteral("1_4_2_release/libs/kastorplus.dll: its SHA-256 "
-                                                "digest differs from the signed one"));
+                                           "digest differs from the signed one"));
     QVERIFY(data.exists(QStringLiteral("infos/kastorplus_1_4_0_release.info")));
     QFile kept(installedLibrary);
     QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == library);
 
     serve(libraryPath, library);
     installThroughTheWindow(ui, QStringLiteral("KASTOR+"), 12, true, QString());
-    QCOMPARE(QDir(data.filePath(QStringLiteral("infos"))).entryList({QStringLiteral("kastorplus*")}),
-             QStringList{QStringLiteral("kastorplus_1_4_2_release.info")});
+    QCOMPARE(
+        QDir(data.filePath(QStringLiteral("infos"))).entryList({QStringLiteral("kastorplus*")}),
+        QStringList{QStringLiteral("kastorplus_1_4_2_release.info")});
 
     // The shell's own update, from the dialog to the extractor's start.
     QObject* dialog = ui.find(QStringLiteral("updateDialog"));

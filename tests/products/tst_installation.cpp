@@ -1,5 +1,5 @@
-#include "httprequesthandler.h"
 #include "ed25519.h"
+#include "httprequesthandler.h"
 #include "pendingdeletions.h"
 #include "productfixtures.h"
 #include "signaturecheck.h"
@@ -345,7 +345,6 @@ void TestInstallation::deletionInTheBetaChannel()
     QVERIFY(!QSettings().contains("pluginToDelete/Vent_beta.dll"));
 }
 
-
 void TestInstallation::signedUpdate_data()
 {
     QTest::addColumn<QString>("offered");
@@ -356,30 +355,35 @@ void TestInstallation::signedUpdate_data()
     QTest::addColumn<bool>("signatureServed");
     QTest::addColumn<QString>("failure"); // empty: the update is installed
     const QString folder = "Vent/1_1_0_release/";
-    QTest::newRow("good") << "1.1.0" << "1.1.0" << true << QByteArray() << QByteArray() << true
-                          << "";
+    QTest::newRow("good") << "1.1.0"
+                          << "1.1.0" << true << QByteArray() << QByteArray() << true << "";
     QTest::newRow("changed library")
-        << "1.1.0" << "1.1.0" << true << QByteArray("library 1.1.1") << QByteArray() << true
+        << "1.1.0"
+        << "1.1.0" << true << QByteArray("library 1.1.1") << QByteArray() << true
         << folder + "libs/Vent.dll: its SHA-256 digest differs from the signed one";
-    QTest::newRow("swapped info")
-        << "1.1.0" << "1.1.0" << true << QByteArray()
-        << info("5", "1.1.0", "release", "09.09.2024") << true
-        << folder + "Vent.info: its SHA-256 digest differs";
-    QTest::newRow("unknown key") << "1.1.0" << "1.1.0" << false << QByteArray() << QByteArray()
-                                 << true << folder + "signature.json: it is signed by an unknown key";
+    QTest::newRow("swapped info") << "1.1.0"
+                                  << "1.1.0" << true << QByteArray()
+                                  << info("5", "1.1.0", "release", "09.09.2024") << true
+                                  << folder + "Vent.info: its SHA-256 digest differs";
+    QTest::newRow("unknown key") << "1.1.0"
+                                 << "1.1.0" << false << QByteArray() << QByteArray() << true
+                                 << folder + "signature.json: it is signed by an unknown key";
     QTest::newRow("manifest of another version")
-        << "1.1.0" << "1.2.0" << true << QByteArray() << QByteArray() << true
+        << "1.1.0"
+        << "1.2.0" << true << QByteArray() << QByteArray() << true
         << folder + "signature.json: the signature covers version \"1.2.0\", not \"1.1.0\"";
     // A later release date makes the older version look like an update.
     QTest::newRow("older signed version offered as newer")
-        << "0.9.0" << "0.9.0" << true << QByteArray() << QByteArray() << true
+        << "0.9.0"
+        << "0.9.0" << true << QByteArray() << QByteArray() << true
         << "Vent/0_9_0_release/signature.json: the signed version 0.9.0 is not newer than the "
            "installed 1.0.0";
     QTest::newRow("missing signature file")
-        << "1.1.0" << "1.1.0" << true << QByteArray() << QByteArray() << false
-        << folder + "signature.json";
+        << "1.1.0"
+        << "1.1.0" << true << QByteArray() << QByteArray() << false << folder + "signature.json";
     QTest::newRow("truncated library")
-        << "1.1.0" << "1.1.0" << true << QByteArray("library 1.1") << QByteArray() << true
+        << "1.1.0"
+        << "1.1.0" << true << QByteArray("library 1.1") << QByteArray() << true
         << folder + "libs/Vent.dll: it has 11 bytes, the signed manifest says 13";
 }
 
@@ -404,7 +408,10 @@ void TestInstallation::signedUpdate()
     offer(offered, "1.0.0");
     const QByteArray signedLibrary = "library " + signedVersion.toLatin1();
     const QByteArray signedInfo = info("5", signedVersion, "release", "03.04.2024");
-    const Manifest release{Manifest::PLUGIN, "Vent", signedVersion, "release",
+    const Manifest release{Manifest::PLUGIN,
+                           "Vent",
+                           signedVersion,
+                           "release",
                            {Manifest::describe("libs/Vent.dll", signedLibrary),
                             Manifest::describe("Vent.info", signedInfo)}};
     const SignatureFile signature =

@@ -335,7 +335,8 @@ void TestBundleManager::signedUpdate_data()
     QTest::addColumn<QVariantList>("error");
 
     const QVariantList incomplete = error(BundleManager::DOWNLOAD_INCOMPLETE);
-    QTest::newRow("good") << "2.2.0" << true << QByteArray() << true << false << "" << QVariantList();
+    QTest::newRow("good") << "2.2.0" << true << QByteArray() << true << false << ""
+                          << QVariantList();
     QTest::newRow("archive changed in the update folder")
         << "2.2.0" << true << QByteArray() << true << true
         << "qmk.dat: its SHA-256 digest differs from the signed one"
