@@ -13,19 +13,27 @@ constexpr int FORMAT = 1;
 constexpr qint64 LARGEST_SIZE = qint64(1) << 53;
 constexpr int MOST_FILES = 10000;
 
+// Text that shows as it is in a status line (nothing in it starts a line or hides itself) and
+// survives the way to UTF-8 and back unchanged.
+bool isCleanText(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 || c.category() == QChar::Other_Format)
+            return false;
+    }
+    return QString::fromUtf8(text.toUtf8()) == text;
+}
+
 // A relative path of plain components separated by "/": it can name nothing outside the
 // folder that the manifest covers.
 bool isRelativePath(const QString& path)
 {
-    if (path.isEmpty() || path.size() > 1024)
+    if (path.isEmpty() || path.size() > 1024 || !isCleanText(path) ||
+        path.contains(QLatin1Char('\\')))
         return false;
     for (const QString& part : path.split(QLatin1Char('/'))) {
         if (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String(".."))
             return false;
-        for (const QChar c : part) {
-            if (c.unicode() < 0x20 || c == QLatin1Char('\\') || c.category() == QChar::Other_Format)
-                return false;
-        }
     }
     return true;
 }
@@ -39,14 +47,7 @@ bool readText(const QJsonObject& object, const char* key, QString* value)
         return true;
     }
     *value = field.toString();
-    if (!field.isString() || value->size() > 256)
-        return false;
-    // The fields appear in status lines: nothing in them may start a line or hide itself.
-    for (const QChar c : *value) {
-        if (c.unicode() < 0x20 || c.category() == QChar::Other_Format)
-            return false;
-    }
-    return true;
+    return field.isString() && value->size() <= 256 && isCleanText(*value);
 }
 
 bool readEntry(const QJsonValue& value, Manifest::Entry* entry)
@@ -54,11 +55,14 @@ bool readEntry(const QJsonValue& value, Manifest::Entry* entry)
     const QJsonObject object = value.toObject();
     const QJsonValue size = object.value(QLatin1String("size"));
     const QByteArray digest = object.value(QLatin1String("sha256")).toString().toLatin1();
+    const double bytes = size.toDouble(-1);
     entry->path = object.value(QLatin1String("path")).toString();
-    entry->size = qint64(size.toDouble(-1));
+    // Checked as a double first: converting one out of range is undefined.
+    if (!size.isDouble() || !(bytes >= 0 && bytes <= double(LARGEST_SIZE)))
+        return false;
+    entry->size = qint64(bytes);
     entry->sha256 = QByteArray::fromHex(digest);
-    return isRelativePath(entry->path) && size.isDouble() && entry->size >= 0 &&
-           entry->size <= LARGEST_SIZE && double(entry->size) == size.toDouble() &&
+    return isRelativePath(entry->path) && double(entry->size) == bytes &&
            digest.size() == 64 && entry->sha256.size() == 32 &&
            entry->sha256.toHex() == digest.toLower();
 }
