@@ -62,9 +62,8 @@ bool readEntry(const QJsonValue& value, Manifest::Entry* entry)
         return false;
     entry->size = qint64(bytes);
     entry->sha256 = QByteArray::fromHex(digest);
-    return isRelativePath(entry->path) && double(entry->size) == bytes &&
-           digest.size() == 64 && entry->sha256.size() == 32 &&
-           entry->sha256.toHex() == digest.toLower();
+    return isRelativePath(entry->path) && double(entry->size) == bytes && digest.size() == 64 &&
+           entry->sha256.size() == 32 && entry->sha256.toHex() == digest.toLower();
 }
 
 } // namespace
