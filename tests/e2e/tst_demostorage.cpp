@@ -262,12 +262,17 @@ void TestDemoStorage::signedReleasesThroughTheWindow()
     QByteArray changed = library;
     changed[changed.size() / 2] = char(changed.at(changed.size() / 2) ^ 0x20);
     serve(libraryPath, changed);
+    // A translation changed on the server is not stored either.
+    serve(QStringLiteral("translations/qmk_de.qm"),
+          served(QStringLiteral("translations/qmk_de.qm")) + "changed");
     QSignalSpy rejected(ProductManager::instance(), &ProductManager::additionalFileRejected);
 
     QVERIFY(ui.start());
-    // Firmware, assembly instructions and translations all passed their checks.
+    // Firmware, assembly instructions and the unchanged translations passed their checks.
     QTRY_VERIFY(data.exists(QStringLiteral("firmwares/kastorplus/kastorplus_fw_1.4.2.bin")));
-    QVERIFY(QDir(data.filePath(QStringLiteral("translations"))).entryList(QDir::Files).size() > 3);
+    QVERIFY(data.exists(QStringLiteral("translations/qmk_en.qm")));
+    QVERIFY(data.exists(QStringLiteral("translations/pelion_de.qm")));
+    QVERIFY(!data.exists(QStringLiteral("translations/qmk_de.qm")));
     QCOMPARE(rejected.count(), 0);
 
     installThroughTheWindow(ui, QStringLiteral("PELION"), 14, false, QString());
