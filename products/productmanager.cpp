@@ -11,6 +11,8 @@
 #include "iplugin.h"
 #include "namecheck.h"
 #include "pendingdeletions.h"
+#include "signaturecheck.h"
+#include "signaturefile.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -18,6 +20,7 @@
 #include <QJsonObject>
 #include <QLibrary>
 #include <QMetaEnum>
+#include <QVersionNumber>
 #include <memory>
 #include <utility>
 
@@ -277,12 +280,65 @@ void ProductManager::downloadPlugin(int appId, bool isUpdate)
                                 .arg(product->name(), NameCheck::printable(version)));
         return;
     }
+    m_release = Manifest();
+    if (SignatureCheck::isOn())
+        requestPluginSignature(*product, version);
+    else
+        requestLibrary(*product, version);
+}
+
+// The signature comes first: nothing of a version is fetched whose release the maker did not
+// sign, and an update must be signed as newer than the installed version, so that an older
+// signed version offered as newer is refused.
+void ProductManager::requestPluginSignature(const Product& product, const QString& version)
+{
+    const QString state = Product::stateWord(product.releaseState());
+    const QString url =
+        StorageLayout::versionFolderUrl(product.name(), version, state) + SignatureFile::FILE_NAME;
+    const Manifest expected{Manifest::PLUGIN, product.name(), version, state, {}};
+    const QString installed = m_isUpdate ? product.installedVersion() : QString();
+    HttpRequestHandler* request = newHandler(url);
+    connect(request, &HttpRequestHandler::receivedFile, this,
+            [this, url, expected, installed](const QString&, const QByteArray& reply) {
+                Manifest release;
+                QString problem = SignatureCheck::verify(reply, expected, url, &release);
+                if (problem.isEmpty() && !installed.isEmpty() &&
+                    QVersionNumber::fromString(release.version) <=
+                        QVersionNumber::fromString(installed))
+                    problem = QStringLiteral("Refused %1: the signed version %2 is not newer "
+                                             "than the installed %3")
+                                  .arg(url, release.version, installed);
+                const Product* product = firstProductOfChannel(m_requestingAppId);
+                if (problem.isEmpty() && product) {
+                    m_release = release;
+                    requestLibrary(*product, expected.version);
+                } else {
+                    refuse(problem.isEmpty() ? QStringLiteral("Refused %1: its plug-in left the "
+                                                              "catalogue")
+                                                   .arg(url)
+                                             : problem);
+                }
+            });
+    request->getFile(QString());
+}
+
+void ProductManager::requestLibrary(const Product& product, const QString& version)
+{
     HttpRequestHandler* request = newHandler(StorageLayout::libraryUrl(
-        product->name(), version, Product::stateWord(product->releaseState()),
+        product.name(), version, Product::stateWord(product.releaseState()),
         m_currentReleaseState));
     connect(request, &HttpRequestHandler::receivedFile, this, &ProductManager::pluginLibReceived,
             Qt::UniqueConnection);
     request->getFile(QString());
+}
+
+void ProductManager::refuse(const QString& reason)
+{
+    qWarning("%s", qUtf8Printable(reason));
+    m_release = Manifest();
+    m_pendingLibrary.clear();
+    m_isUpdate = false;
+    emit downloadFailed(reason);
 }
 
 // The library is kept in memory until its info has arrived and proved usable: only then do
@@ -303,14 +359,43 @@ void ProductManager::pluginLibReceived(const QString&, const QByteArray& reply)
                 .arg(m_requestingAppId));
         return;
     }
+    const QString version = versionToInstall(*product);
+    const QString state = Product::stateWord(product->releaseState());
+    if (SignatureCheck::isOn()) {
+        const QString libraryName =
+            StorageLayout::libraryFileName(product->name(), m_currentReleaseState);
+        const QString problem = SignatureCheck::checkFile(
+            m_release, QStringLiteral("libs/") + libraryName, reply,
+            StorageLayout::libraryUrl(product->name(), version, state, m_currentReleaseState));
+        if (!problem.isEmpty()) {
+            refuse(problem);
+            return;
+        }
+    }
     m_pendingLibrary = reply;
-    HttpRequestHandler* request = newHandler(StorageLayout::libraryInfoUrl(
-        product->name(), versionToInstall(*product), Product::stateWord(product->releaseState())));
-    connect(request, &HttpRequestHandler::httpRequestJSONFileReceived, this,
-            &ProductManager::pluginLibInfoReceived, Qt::UniqueConnection);
+    const QString infoUrl = StorageLayout::libraryInfoUrl(product->name(), version, state);
+    HttpRequestHandler* request = newHandler(infoUrl);
     connect(request, &HttpRequestHandler::downloadFailed, this,
             [this] { m_pendingLibrary.clear(); });
-    request->getJsonFile(QUrlQuery());
+    if (!SignatureCheck::isOn()) {
+        connect(request, &HttpRequestHandler::httpRequestJSONFileReceived, this,
+                &ProductManager::pluginLibInfoReceived, Qt::UniqueConnection);
+        request->getJsonFile(QUrlQuery());
+        return;
+    }
+    // The digest covers the bytes as served, so the info is checked before it is parsed.
+    const QString infoPath = product->name() + QStringLiteral(".info");
+    connect(request, &HttpRequestHandler::receivedFile, this,
+            [this, infoUrl, infoPath](const QString&, const QByteArray& reply) {
+                const QString problem =
+                    SignatureCheck::checkFile(m_release, infoPath, reply, infoUrl);
+                if (!problem.isEmpty()) {
+                    refuse(problem);
+                    return;
+                }
+                pluginLibInfoReceived(QJsonDocument::fromJson(reply));
+            });
+    request->getFile(QString());
 }
 
 QString ProductManager::libraryInfoProblem(const QJsonDocument& document, int appId)
@@ -332,6 +417,7 @@ QString ProductManager::libraryInfoProblem(const QJsonDocument& document, int ap
 void ProductManager::pluginLibInfoReceived(const QJsonDocument& document)
 {
     m_isUpdate = false;
+    m_release = Manifest();
     const QByteArray library = std::exchange(m_pendingLibrary, QByteArray());
     const QString problem = libraryInfoProblem(document, m_requestingAppId);
     if (!problem.isEmpty()) {
@@ -418,12 +504,60 @@ void ProductManager::requestFileList(const QString& name, StorageLayout::FileKin
                 .arg(StorageLayout::folderWord(kind), NameCheck::printable(name)));
         return;
     }
+    if (SignatureCheck::isOn()) {
+        requestSignedFileList(name, kind);
+        return;
+    }
     HttpRequestHandler* request = newHandler(StorageLayout::fileListUrl(name, kind));
     connect(request, &HttpRequestHandler::httpRequestJSONFileReceived, this,
             [this, kind](const QJsonDocument& document) {
                 additionalInfoFileReceived(document, kind);
             });
     request->getJsonFile(QUrlQuery());
+}
+
+// The folder's signature comes first, then the list, whose bytes are checked before they are
+// read; every listed file is checked against the same manifest before it is saved. A signed
+// list covers its own folder only, so with checks on it may not send the files elsewhere.
+void ProductManager::requestSignedFileList(const QString& name, StorageLayout::FileKind kind)
+{
+    const QString url = StorageLayout::kindFolderUrl(name, kind) + SignatureFile::FILE_NAME;
+    const Manifest expected{StorageLayout::folderWord(kind), name, {}, {}, {}};
+    HttpRequestHandler* request = newHandler(url);
+    connect(request, &HttpRequestHandler::receivedFile, this,
+            [this, url, expected, kind](const QString&, const QByteArray& reply) {
+                Manifest folder;
+                const QString problem = SignatureCheck::verify(reply, expected, url, &folder);
+                if (!problem.isEmpty()) {
+                    rejectAdditionalFile(problem);
+                    return;
+                }
+                m_signedFileFolders.insert(StorageLayout::kindFolderUrl(expected.name, kind),
+                                           folder);
+                requestSignedList(folder, kind);
+            });
+    request->getFile(QString());
+}
+
+void ProductManager::requestSignedList(const Manifest& folder, StorageLayout::FileKind kind)
+{
+    const QString url = StorageLayout::fileListUrl(folder.name, kind);
+    HttpRequestHandler* request = newHandler(url);
+    connect(request, &HttpRequestHandler::receivedFile, this,
+            [this, url, folder, kind](const QString& listName, const QByteArray& reply) {
+                QString problem = SignatureCheck::checkFile(folder, listName, reply, url);
+                const QJsonDocument document = QJsonDocument::fromJson(reply);
+                const QString listed = FileList::fromJson(document, kind).folderName;
+                if (problem.isEmpty() && !listed.isEmpty() && listed != folder.name)
+                    problem = QStringLiteral("Refused %1: it names the folder \"%2\", not its own")
+                                  .arg(url, NameCheck::printable(listed));
+                if (!problem.isEmpty()) {
+                    rejectAdditionalFile(problem);
+                    return;
+                }
+                additionalInfoFileReceived(document, kind);
+            });
+    request->getFile(QString());
 }
 
 void ProductManager::additionalInfoFileReceived(const QJsonDocument& document,
@@ -480,6 +614,15 @@ void ProductManager::saveAdditionalFile(StorageLayout::FileKind kind, const QStr
                 .arg(StorageLayout::folderWord(kind), NameCheck::printable(fileName),
                      NameCheck::printable(pluginName)));
         return;
+    }
+    if (SignatureCheck::isOn()) {
+        const QString folderUrl = StorageLayout::kindFolderUrl(pluginName, kind);
+        const QString problem = SignatureCheck::checkFile(m_signedFileFolders.value(folderUrl),
+                                                          fileName, reply, folderUrl + fileName);
+        if (!problem.isEmpty()) {
+            rejectAdditionalFile(problem);
+            return;
+        }
     }
     const QString failure =
         AtomicFile::write(StorageLayout::pluginFileFolder(kind, pluginName) + fileName, reply);

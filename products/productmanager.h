@@ -1,10 +1,12 @@
 #pragma once
 
+#include "manifest.h"
 #include "product.h"
 #include "productlistmodel.h"
 #include "storagelayout.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QJsonDocument>
 #include <QList>
 #include <QObject>
@@ -89,6 +91,10 @@ private:
     ProductManager();
 
     HttpRequestHandler* newHandler(const QString& url);
+    void requestPluginSignature(const Product& product, const QString& version);
+    void requestLibrary(const Product& product, const QString& version);
+    // Stops the running download: nothing of it is written, the installation stays as it was.
+    void refuse(const QString& reason);
     bool loadStoredCatalogue(bool evenIfCorrupt);
     void requestCatalogue();
     void catalogueUnavailable();
@@ -96,6 +102,8 @@ private:
     Product* createProduct(const CatalogueEntry& entry, const InfoFileIndex& infos) const;
     void clearProducts();
     void requestFileList(const QString& name, StorageLayout::FileKind kind);
+    void requestSignedFileList(const QString& name, StorageLayout::FileKind kind);
+    void requestSignedList(const Manifest& folder, StorageLayout::FileKind kind);
     void saveAdditionalFile(StorageLayout::FileKind kind, const QString& fileName,
                             const QByteArray& reply, const QString& pluginName);
     bool writeLibrary(const QByteArray& library);
@@ -112,6 +120,10 @@ private:
     QPointer<HttpRequestHandler> m_handler;
     // The library of the running download, until its library info has arrived.
     QByteArray m_pendingLibrary;
+    // The signed release of the running download, while signature checks are on.
+    Manifest m_release;
+    // The signed manifest of each additional-file folder, by the folder's URL.
+    QHash<QString, Manifest> m_signedFileFolders;
     QLibrary* m_library = nullptr;
     Product::ReleaseState m_currentReleaseState = Product::RELEASE;
     ProductListModel m_model{&m_products};

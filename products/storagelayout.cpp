@@ -10,13 +10,6 @@ namespace {
 const QString CATALOGUE_FILE_NAME = QStringLiteral("plugins.info");
 const QString LIBRARY_SUFFIX = QStringLiteral(".dll");
 
-// Plug-in names and versions are joined by plain concatenation, as the server lays them out.
-QString versionFolderUrl(const QString& name, const QString& version, const QString& stateWord)
-{
-    return Globals::storageUrl() + name + QLatin1Char('/') + Globals::versionKey(version) +
-           QLatin1Char('_') + stateWord + QLatin1Char('/');
-}
-
 QString createdFolder(const QString& path)
 {
     QDir().mkpath(path);
@@ -24,6 +17,18 @@ QString createdFolder(const QString& path)
 }
 
 } // namespace
+
+// Plug-in names and versions are joined by plain concatenation, as the server lays them out.
+QString versionFolderUrl(const QString& name, const QString& version, const QString& stateWord)
+{
+    return Globals::storageUrl() + name + QLatin1Char('/') + Globals::versionKey(version) +
+           QLatin1Char('_') + stateWord + QLatin1Char('/');
+}
+
+QString kindFolderUrl(const QString& name, FileKind kind)
+{
+    return Globals::storageUrl() + name + QLatin1Char('/') + folderWord(kind) + QLatin1Char('/');
+}
 
 QString folderWord(FileKind kind)
 {

@@ -21,6 +21,10 @@ QString libraryFileName(const QString& name, Product::ReleaseState channel);
 QString infoFileName(const QString& name, const QString& version, const QString& stateWord);
 
 QString catalogueUrl();
+// F, the version folder of a plug-in version, ending in "/".
+QString versionFolderUrl(const QString& name, const QString& version, const QString& stateWord);
+// S + N + "/" + folder word + "/", where a plug-in's additional files of that kind lie.
+QString kindFolderUrl(const QString& name, FileKind kind);
 QString changelogUrl(const QString& name, const QString& version, const QString& stateWord);
 QString libraryUrl(const QString& name, const QString& version, const QString& stateWord,
                    Product::ReleaseState channel);

@@ -3,8 +3,14 @@
 # Closing the shell stops the server. Arguments are passed on to the shell (-beta, -dev, -nox ...).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The demo shows the signature checks on: the shell trusts the demo key that the build makes,
+# and the demo storage is signed with it.
+scripts/setup.sh
+if ! grep -q '^QUILLMARK_DEMO_SIGNING:BOOL=ON' build/CMakeCache.txt 2>/dev/null; then
+    cmake --preset default -DQUILLMARK_DEMO_SIGNING=ON
+fi
 scripts/build.sh quillmark quillmark_storage_server quillmark_demo_storage \
-    example_kastorplus example_pelion example_ventus
+    example_kastorplus example_pelion example_ventus quillmark_demo_signatures
 
 port=${QUILLMARK_DEMO_PORT:-8642}
 log=$(mktemp)

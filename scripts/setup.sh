@@ -17,6 +17,8 @@ packages=(
 )
 # The Debian packages: dpkg-shlibdeps finds their library dependencies, lintian checks them.
 packages+=(dpkg-dev lintian file)
+# Ed25519 signatures of plug-ins and updates (libcrypto, which Qt's TLS loads as well).
+packages+=(libssl-dev)
 # Liberation covers Latin, Greek and Cyrillic; these add a fallback and the Chinese glyphs.
 packages+=(fonts-dejavu-core fonts-wqy-microhei)
 

@@ -3,6 +3,8 @@
 #include "globals.h"
 #include "httprequesthandler.h"
 #include "namecheck.h"
+#include "signaturecheck.h"
+#include "signaturefile.h"
 #include "translationfiles.h"
 
 #include <QCoreApplication>
@@ -12,9 +14,11 @@
 #include <QLocale>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QSet>
 #include <QSettings>
 #include <QTranslator>
 #include <QUrlQuery>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -111,7 +115,8 @@ template <typename Key, typename Value, typename Entry> QHash<Key, Value> tableO
 }
 
 const QString PLUGIN_NAMES_FILE = QStringLiteral("getPluginNames.php");
-const QString SHELL_FILE_PREFIX = QStringLiteral("qmk_");
+const QString SHELL_OWNER = QStringLiteral("qmk");
+const QString SHELL_FILE_PREFIX = SHELL_OWNER + QLatin1Char('_');
 const QString DEFAULT_CODE = QStringLiteral("en");
 
 // The path holds two slashes after "kelvo": the server has always been asked that way.
@@ -125,6 +130,21 @@ QString pluginFileUrl(const QString& name, const QString& code)
 {
     return Globals::storageUrl() + name + QStringLiteral("/translations/") + name +
            QLatin1Char('_') + code + QStringLiteral(".qm");
+}
+
+// The translations folder of the shell (owner "qmk", asked for with the same two slashes) or of
+// a plug-in; its signature file lies in it.
+QString signatureUrl(const QString& owner)
+{
+    const QString folder = owner == SHELL_OWNER ? Globals::storageUrl() + QLatin1Char('/')
+                                                : Globals::storageUrl() + owner + QLatin1Char('/');
+    return folder + QStringLiteral("translations/") + SignatureFile::FILE_NAME;
+}
+
+// "qmk" for "qmk_de.qm", "kastorplus" for "kastorplus_de.qm".
+QString ownerOf(const QString& fileName)
+{
+    return fileName.left(fileName.lastIndexOf(QLatin1Char('_')));
 }
 
 QString storedLanguageSetting()
@@ -330,7 +350,8 @@ void Translator::receiveTranslationFilePaths(const QJsonDocument& document)
         return;
     }
     QStringList rejected;
-    const QStringList urls = translationFileUrls(pluginNamesOf(document, rejected));
+    const QStringList names = pluginNamesOf(document, rejected);
+    const QStringList urls = translationFileUrls(names);
     for (const QString& name : std::as_const(rejected))
         emit downloadFailed(QStringLiteral("Translations of an invalid plug-in name skipped --- %1")
                                 .arg(NameCheck::printable(name)));
@@ -338,6 +359,48 @@ void Translator::receiveTranslationFilePaths(const QJsonDocument& document)
     m_receivedFiles = 0;
     m_downloadFolder = TranslationFiles::folder();
     QDir().mkpath(m_downloadFolder);
+    if (SignatureCheck::isOn())
+        requestSignatures(QStringList{SHELL_OWNER} + names, urls);
+    else
+        requestTranslationFiles(urls);
+}
+
+// The signature of every translations folder comes first; the files follow once all are in.
+// A folder whose signature is missing or bad is reported once, and none of its files is stored.
+void Translator::requestSignatures(const QStringList& owners, const QStringList& urls)
+{
+    m_signedTranslations.clear();
+    auto pending = std::make_shared<QSet<QString>>(owners.cbegin(), owners.cend());
+    for (const QString& owner : owners) {
+        const QString url = signatureUrl(owner);
+        const auto done = [this, owner, url, urls, pending](const QByteArray& reply,
+                                                            const QString& failure) {
+            if (!pending->remove(owner))
+                return;
+            Manifest release;
+            const QString problem =
+                failure.isEmpty()
+                    ? SignatureCheck::verify(reply, {Manifest::TRANSLATIONS, owner, {}, {}, {}},
+                                             url, &release)
+                    : QStringLiteral("Refused %1: %2").arg(url, failure);
+            if (problem.isEmpty())
+                m_signedTranslations.insert(owner, release);
+            else
+                emit downloadFailed(problem);
+            if (pending->isEmpty())
+                requestTranslationFiles(urls);
+        };
+        auto* handler = new HttpRequestHandler(url);
+        connect(handler, &HttpRequestHandler::receivedFile, this,
+                [done](const QString&, const QByteArray& reply) { done(reply, QString()); });
+        connect(handler, &HttpRequestHandler::downloadFailed, this,
+                [done](const QString& error) { done(QByteArray(), error); });
+        handler->getFile(QString());
+    }
+}
+
+void Translator::requestTranslationFiles(const QStringList& urls)
+{
     auto* handler = new HttpRequestHandler(urls);
     connect(handler, &HttpRequestHandler::batchReplyFinished, this,
             &Translator::translationFilesReceived, Qt::UniqueConnection);
@@ -381,11 +444,30 @@ void Translator::saveTranslationFile(const QByteArray& reply, const QString& fil
             emit downloadFailed(errorString);
         return;
     }
-    if (TranslationFiles::isMissingFileReply(reply))
+    if (TranslationFiles::isMissingFileReply(reply) || !isSigned(fileName, reply))
         return;
     const QString saveError = TranslationFiles::save(m_downloadFolder, fileName, reply);
     if (!saveError.isEmpty())
         emit downloadFailed(saveError);
+}
+
+bool Translator::isSigned(const QString& fileName, const QByteArray& reply)
+{
+    if (!SignatureCheck::isOn())
+        return true;
+    const QString owner = ownerOf(fileName);
+    // The folder's missing or bad signature has been reported already.
+    if (!m_signedTranslations.contains(owner))
+        return false;
+    const QString code = TranslationFiles::languageCodeOf(fileName);
+    const QString problem = SignatureCheck::checkFile(
+        m_signedTranslations.value(owner), fileName, reply,
+        owner == SHELL_OWNER ? shellFileUrl(code) : pluginFileUrl(owner, code));
+    if (problem.isEmpty())
+        return true;
+    qWarning("%s", qUtf8Printable(problem));
+    emit downloadFailed(problem);
+    return false;
 }
 
 void Translator::finish()

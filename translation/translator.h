@@ -1,5 +1,7 @@
 #pragma once
 
+#include "manifest.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QJsonDocument>
@@ -98,6 +100,11 @@ signals:
 
 private:
     bool belongsToCurrentLanguage(const QString& fileName) const;
+    void requestSignatures(const QStringList& owners, const QStringList& urls);
+    void requestTranslationFiles(const QStringList& urls);
+    // Whether a file may be stored: always with checks off, else when its folder's signed
+    // manifest lists it as it arrived (a refusal is reported).
+    bool isSigned(const QString& fileName, const QByteArray& reply);
     void saveTranslationFile(const QByteArray& reply, const QString& fileName,
                              const QString& errorString);
     void finish();
@@ -111,4 +118,6 @@ private:
     QObject* m_finishReceiver = nullptr;
     // Where the running download stores its files, created when the files are asked for.
     QString m_downloadFolder;
+    // The signed manifest of each translations folder, by owner ("qmk" or a plug-in name).
+    QHash<QString, Manifest> m_signedTranslations;
 };

@@ -6,9 +6,12 @@
 #include "globals.h"
 #include "httprequesthandler.h"
 #include "namecheck.h"
+#include "signaturecheck.h"
+#include "signaturefile.h"
 #include "updatefiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJsonObject>
 #include <QVersionNumber>
 
@@ -16,6 +19,37 @@ namespace {
 
 // The server answers some missing files with a success status and an error page.
 const QByteArray NOT_FOUND = "404 Not Found";
+
+const Manifest SIGNED_UPDATE{Manifest::UPDATE, QStringLiteral("qmk"), {}, {}, {}};
+
+// The update folder keeps each file under the last segment of its path in the storage.
+QString signedPath(const Manifest& manifest, const QString& fileName)
+{
+    for (const Manifest::Entry& entry : manifest.files) {
+        if (entry.path.section(QLatin1Char('/'), -1) == fileName)
+            return entry.path;
+    }
+    return fileName;
+}
+
+// Empty when `signatureFile` signs an update newer than the running shell, else the refusal.
+QString verifyUpdate(const QByteArray& signatureFile, const QString& url, Manifest* update)
+{
+    const QString problem = SignatureCheck::verify(signatureFile, SIGNED_UPDATE, url, update);
+    if (!problem.isEmpty())
+        return problem;
+    if (QVersionNumber::fromString(update->version) <=
+        QVersionNumber::fromString(Globals::VERSION_NUMBER))
+        return QStringLiteral("Refused %1: the signed update %2 is not newer than this shell %3")
+            .arg(url, update->version, Globals::VERSION_NUMBER);
+    return {};
+}
+
+QByteArray readWhole(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 } // namespace
 
@@ -86,8 +120,45 @@ void BundleManager::downloadUpdate()
 {
     m_receivedArchives = 0;
     m_archiveFailed = false;
+    m_update = Manifest();
     if (m_changelogDocument.isNull())
         return;
+    if (SignatureCheck::isOn())
+        requestUpdateSignature();
+    else
+        requestUpdateFiles();
+}
+
+// The signature comes first and goes into the update folder with the files, so that the
+// files are checked once more right before the extractor starts.
+void BundleManager::requestUpdateSignature()
+{
+    const QString url = Globals::storageUrl() + SignatureFile::UPDATE_FILE_NAME;
+    HttpRequestHandler* request = keepHandler(new HttpRequestHandler(url));
+    connect(request, &HttpRequestHandler::receivedFile, this,
+            [this, url](const QString&, const QByteArray& reply) {
+                Manifest update;
+                QString problem = verifyUpdate(reply, url, &update);
+                if (problem.isEmpty())
+                    problem = writeArchiveFile(reply, SignatureFile::UPDATE_FILE_NAME,
+                                               UpdateFiles::folder());
+                if (!problem.isEmpty()) {
+                    qWarning("%s", qUtf8Printable(problem));
+                    emit downloadFailed(problem);
+                    emit errorOccured(m_appId, DOWNLOAD_INCOMPLETE);
+                    return;
+                }
+                m_update = update;
+                requestUpdateFiles();
+            });
+    // The handler has reported why; the dialog waits for the error that ends the download.
+    connect(request, &HttpRequestHandler::downloadFailed, this,
+            [this] { emit errorOccured(m_appId, DOWNLOAD_INCOMPLETE); });
+    request->getFile(QString());
+}
+
+void BundleManager::requestUpdateFiles()
+{
     HttpRequestHandler* request = keepHandler(
         new HttpRequestHandler(UpdateFiles::downloadUrls(m_changelogDocument.object())));
     connect(request, &HttpRequestHandler::batchReplyFinished, this,
@@ -110,7 +181,13 @@ void BundleManager::archiveReplyFinished(int urlCounter, const QByteArray& reply
 void BundleManager::archiveReceived(int urlCounter, const QByteArray& reply,
                                     const QString& fileName)
 {
-    const QString problem = writeArchiveFile(reply, fileName, UpdateFiles::folder());
+    QString problem;
+    if (SignatureCheck::isOn()) {
+        const QString path = signedPath(m_update, fileName);
+        problem = SignatureCheck::checkFile(m_update, path, reply, Globals::storageUrl() + path);
+    }
+    if (problem.isEmpty())
+        problem = writeArchiveFile(reply, fileName, UpdateFiles::folder());
     if (!problem.isEmpty())
         archiveFailed(problem);
     countArchive(urlCounter);
@@ -118,7 +195,12 @@ void BundleManager::archiveReceived(int urlCounter, const QByteArray& reply,
 
 void BundleManager::archiveOnlyReceived(const QString& fileName, const QByteArray& reply)
 {
-    const QString problem = writeArchiveFile(reply, fileName, UpdateFiles::folder());
+    // A file on its own comes with no signature: with checks on it is never stored.
+    const QString problem =
+        SignatureCheck::isOn()
+            ? QStringLiteral("Refused the update file %1: it arrived without its signature")
+                  .arg(NameCheck::printable(fileName))
+            : writeArchiveFile(reply, fileName, UpdateFiles::folder());
     if (problem.isEmpty()) {
         emit updateReady();
         return;
@@ -166,9 +248,32 @@ void BundleManager::runUpdate()
         emit errorOccured(m_appId, ARCHIVE_LOST);
         return;
     }
+    const QString refused = SignatureCheck::isOn() ? signedFolderProblem(folder) : QString();
+    if (!refused.isEmpty()) {
+        qWarning("%s", qUtf8Printable(refused));
+        emit downloadFailed(refused);
+        emit errorOccured(m_appId, ARCHIVE_LOST);
+        return;
+    }
     const QString failure = Extractor::start(folder);
     if (!failure.isEmpty()) {
         emit downloadFailed(failure);
         emit errorOccured(m_appId, DOWNLOAD_INCOMPLETE);
     }
+}
+
+// The files of the folder may have changed since they were downloaded (or come from an
+// earlier download): each is checked against the signature kept beside them.
+QString BundleManager::signedFolderProblem(const QString& folder)
+{
+    const QString signaturePath = folder + QLatin1Char('/') + SignatureFile::UPDATE_FILE_NAME;
+    Manifest update;
+    QString problem = verifyUpdate(readWhole(signaturePath), signaturePath, &update);
+    for (const QString& name : UpdateFiles::requiredFiles()) {
+        const QString path = folder + QLatin1Char('/') + name;
+        if (problem.isEmpty())
+            problem = SignatureCheck::checkFile(update, signedPath(update, name), readWhole(path),
+                                                QDir::toNativeSeparators(path));
+    }
+    return problem;
 }

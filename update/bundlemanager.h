@@ -1,5 +1,6 @@
 #pragma once
 
+#include "manifest.h"
 #include "xevents.h"
 
 #include <QByteArray>
@@ -63,6 +64,10 @@ private:
     BundleManager();
 
     HttpRequestHandler* keepHandler(HttpRequestHandler* handler);
+    void requestUpdateSignature();
+    void requestUpdateFiles();
+    // Why the update folder may not be handed to the extractor, empty when it may.
+    static QString signedFolderProblem(const QString& folder);
     void archiveReplyFinished(int urlCounter, const QByteArray& reply, const QString& fileName,
                               const QString& errorString);
     void archiveFailed(const QString& reason);
@@ -77,5 +82,7 @@ private:
     // A file of the running download failed; the download can no longer become ready.
     bool m_archiveFailed = false;
     QJsonDocument m_changelogDocument;
+    // The signed update of the running download, while signature checks are on.
+    Manifest m_update;
     QPointer<HttpRequestHandler> m_requestHandler;
 };

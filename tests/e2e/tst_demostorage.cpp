@@ -1,17 +1,23 @@
 #include "assemblyinstructions.h"
+#include "bundlemanager.h"
 #include "globals.h"
 #include "iplugin.h"
 #include "productmanager.h"
+#include "signaturecheck.h"
 #include "storageserver.h"
 #include "testenvironment.h"
+#include "uiharness.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QQuickWindow>
 #include <QSignalSpy>
 #include <QtTest>
 
-// The shell's catalogue and installation against the storage server serving the assembled
-// demo storage, with the demo plug-ins that the build published into it.
+// The shell's catalogue and installation against the storage server serving a copy of the
+// assembled demo storage, with the demo plug-ins that the build published into it and the
+// signatures it made with the demo key.
 class TestDemoStorage : public QObject
 {
     Q_OBJECT
@@ -19,6 +25,8 @@ class TestDemoStorage : public QObject
 private slots:
     void initTestCase();
     void init();
+    // First, so that no unsigned request of another test is still under way when it starts.
+    void signedReleasesThroughTheWindow();
     void channelShowsItsEntries_data();
     void channelShowsItsEntries();
     void catalogueLoadFetchesAdditionalFiles();
@@ -29,16 +37,30 @@ private:
     QStringList productNames() const;
     void loadCatalogue();
 
+    QByteArray served(const QString& path) const;
+    void serve(const QString& path, const QByteArray& content) const;
+    void installThroughTheWindow(UiHarness& ui, const QString& name, int appId, bool isUpdate,
+                                 const QString& failure);
+
     TestEnvironment m_environment;
+    // The window test changes files of the storage; the build's tree stays as it was.
+    QTemporaryDir m_storage;
     StorageServer* m_server = nullptr;
 };
 
 void TestDemoStorage::initTestCase()
 {
-    const QString root =
+    const QString built =
         qEnvironmentVariable("QUILLMARK_BUILD_DIR") + QStringLiteral("/demo-storage");
-    QVERIFY2(QFile::exists(root + QStringLiteral("/storage/kelvo/plugins.info")), qPrintable(root));
-    m_server = new StorageServer(root, this);
+    QVERIFY2(QFile::exists(built + QStringLiteral("/storage/kelvo/plugins.info")),
+             qPrintable(built));
+    QDirIterator files(built, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString source = files.next();
+        const QString copy = m_storage.path() + source.mid(built.size());
+        QVERIFY(QDir().mkpath(QFileInfo(copy).path()) && QFile::copy(source, copy));
+    }
+    m_server = new StorageServer(m_storage.path(), this);
     QVERIFY(m_server->listen(QHostAddress::LocalHost, 0));
     qputenv("QUILLMARK_SERVER_URL",
             QStringLiteral("http://127.0.0.1:%1").arg(m_server->serverPort()).toUtf8());
@@ -174,6 +196,128 @@ void TestDemoStorage::installedPluginLoads()
         const bool installed = product->appId() == appId;
         QCOMPARE(product->installationState() == Product::INSTALLED, installed);
     }
+}
+
+QByteArray TestDemoStorage::served(const QString& path) const
+{
+    QFile file(m_storage.path() + QStringLiteral("/storage/kelvo/") + path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TestDemoStorage::serve(const QString& path, const QByteArray& content) const
+{
+    QFile file(m_storage.path() + QStringLiteral("/storage/kelvo/") + path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+            file.write(content) == content.size());
+}
+
+// Asks for the changelog of the version offered and downloads it, as a user does. The launcher
+// may rebuild its buttons meanwhile, so each step finds the button anew.
+void TestDemoStorage::installThroughTheWindow(UiHarness& ui, const QString& name, int appId,
+                                              bool isUpdate, const QString& failure)
+{
+    const int changelogShown =
+        isUpdate ? Product::INSTALLED_UPDATEABLE_CHANGELOG : Product::NOT_INSTALLED_CHANGELOG;
+    ProductManager* manager = ProductManager::instance();
+    const auto button = [&ui, name] { return ui.item(QStringLiteral("pluginButton_") + name); };
+    const auto state = [button] {
+        QQuickItem* item = button();
+        return item ? item->property("pluginButtonState").toInt() : -1;
+    };
+    QTRY_VERIFY(button());
+    if (state() != changelogShown) {
+        ui.click(button());
+        QTRY_COMPARE(state(), changelogShown);
+    }
+    QTRY_VERIFY(!ui.find(QStringLiteral("loadingRec"))->property("visible").toBool());
+    QTRY_COMPARE(button()->height(), button()->property("lookHeight").toReal());
+    QSignalSpy failed(manager, &ProductManager::downloadFailed);
+    QSignalSpy finished(manager, &ProductManager::downloadFinished);
+    ui.click(ui.findIn(button(), QStringLiteral("downloadButton")));
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count() + finished.count(), 1, 10000);
+    if (failure.isEmpty()) {
+        QCOMPARE(failed.count(), 0);
+        QTRY_COMPARE(state(), int(Product::INSTALLED));
+    } else {
+        QVERIFY2(failed.value(0).value(0).toString().contains(failure),
+                 qPrintable(failed.value(0).value(0).toString()));
+        QTRY_VERIFY(!ui.find(QStringLiteral("loadingRec"))->property("visible").toBool());
+        QVERIFY(state() != Product::INSTALLED);
+    }
+    QVERIFY(manager->loadPlugin(appId));
+}
+
+// With the demo key trusted, the demo storage installs, updates and updates the shell through
+// the window; a library changed on the server is refused and the installed one stays in use.
+void TestDemoStorage::signedReleasesThroughTheWindow()
+{
+    QFile demoKey(qEnvironmentVariable("QUILLMARK_BUILD_DIR") +
+                  QStringLiteral("/demo-signing/demo.pub"));
+    QVERIFY(demoKey.open(QIODevice::ReadOnly));
+    SignatureCheck::trustKeys({QString::fromLatin1(demoKey.readAll())});
+    ProductManager::instance()->setCurrentReleaseState(0);
+    UiHarness ui;
+    // Kastor+ 1.4.0 is installed, with a real library; 1.4.2 is offered, with its library
+    // changed on the server.
+    const QDir data(Globals::appDataPath());
+    QVERIFY(data.mkpath(QStringLiteral("infos")) && data.mkpath(QStringLiteral("libs")));
+    QFile oldInfo(data.filePath(QStringLiteral("infos/kastorplus_1_4_0_release.info")));
+    QVERIFY(oldInfo.open(QIODevice::WriteOnly));
+    oldInfo.write(R"({"appId": "12", "version": "1.4.0", "state": "release",
+                      "relDate": "01.09.2023"})");
+    oldInfo.close();
+    const QString libraryPath = QStringLiteral("kastorplus/1_4_2_release/libs/kastorplus.dll");
+    const QByteArray library = served(libraryPath);
+    const QString installedLibrary = data.filePath(QStringLiteral("libs/kastorplus.dll"));
+    QFile installed(installedLibrary);
+    QVERIFY(installed.open(QIODevice::WriteOnly) && installed.write(library) == library.size());
+    installed.close();
+    QByteArray changed = library;
+    changed[changed.size() / 2] = char(changed.at(changed.size() / 2) ^ 0x20);
+    serve(libraryPath, changed);
+    // A translation changed on the server is not stored either.
+    serve(QStringLiteral("translations/qmk_de.qm"),
+          served(QStringLiteral("translations/qmk_de.qm")) + "changed");
+    QSignalSpy rejected(ProductManager::instance(), &ProductManager::additionalFileRejected);
+
+    QVERIFY(ui.start());
+    // Firmware, assembly instructions and the unchanged translations passed their checks.
+    QTRY_VERIFY(data.exists(QStringLiteral("firmwares/kastorplus/kastorplus_fw_1.4.2.bin")));
+    QVERIFY(data.exists(QStringLiteral("translations/qmk_en.qm")));
+    QVERIFY(data.exists(QStringLiteral("translations/pelion_de.qm")));
+    QVERIFY(!data.exists(QStringLiteral("translations/qmk_de.qm")));
+    QCOMPARE(rejected.count(), 0);
+
+    installThroughTheWindow(ui, QStringLiteral("PELION"), 14, false, QString());
+    QVERIFY(data.exists(QStringLiteral("infos/pelion_2_0_1_release.info")));
+    installThroughTheWindow(ui, QStringLiteral("KASTOR+"), 12, true,
+                            QStringLiteral("1_4_2_release/libs/kastorplus.dll: its SHA-256 "
+                                           "digest differs from the signed one"));
+    QVERIFY(data.exists(QStringLiteral("infos/kastorplus_1_4_0_release.info")));
+    QFile kept(installedLibrary);
+    QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == library);
+
+    serve(libraryPath, library);
+    installThroughTheWindow(ui, QStringLiteral("KASTOR+"), 12, true, QString());
+    QCOMPARE(
+        QDir(data.filePath(QStringLiteral("infos"))).entryList({QStringLiteral("kastorplus*")}),
+        QStringList{QStringLiteral("kastorplus_1_4_2_release.info")});
+
+    // The shell's own update, from the dialog to the extractor's start.
+    QObject* dialog = ui.find(QStringLiteral("updateDialog"));
+    ui.click(ui.item(QStringLiteral("updateButton")));
+    QTRY_COMPARE(dialog->property("updateDialogState").toInt(), 1);
+    QQuickItem* download = ui.findIn(dialog, QStringLiteral("downloadButton"));
+    QTRY_VERIFY(download->isVisible());
+    ui.click(download);
+    QTRY_COMPARE_WITH_TIMEOUT(dialog->property("updateDialogState").toInt(), 3, 10000);
+    QTRY_VERIFY(download->isVisible());
+    ui.click(download);
+    QTRY_VERIFY(QFile::exists(data.filePath(QStringLiteral("bundleUpdate/BhZipper.starts.jsonl"))));
+    QVERIFY(data.exists(QStringLiteral("bundleUpdate/update-signature.json")));
+    SignatureCheck::trustKeys({});
+    const QStringList warnings = UiHarness::takeWarnings();
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
 }
 
 QTEST_MAIN(TestDemoStorage)

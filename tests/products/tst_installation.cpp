@@ -1,6 +1,9 @@
+#include "ed25519.h"
 #include "httprequesthandler.h"
 #include "pendingdeletions.h"
 #include "productfixtures.h"
+#include "signaturecheck.h"
+#include "signaturefile.h"
 
 #include <QSettings>
 
@@ -23,6 +26,8 @@ private slots:
     void additionalFileNotSaved_data();
     void additionalFileNotSaved();
     void deletionInTheBetaChannel();
+    void signedUpdate_data();
+    void signedUpdate();
 
 private:
     // The stored catalogue offers Vent, appId 5, in `version`; `installed` is an info file of
@@ -338,6 +343,100 @@ void TestInstallation::deletionInTheBetaChannel()
 
     QVERIFY(!QFileInfo::exists(library));
     QVERIFY(!QSettings().contains("pluginToDelete/Vent_beta.dll"));
+}
+
+void TestInstallation::signedUpdate_data()
+{
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<QString>("signedVersion");
+    QTest::addColumn<bool>("makersKey");
+    QTest::addColumn<QByteArray>("library"); // served instead of the signed one, when set
+    QTest::addColumn<QByteArray>("libraryInfo");
+    QTest::addColumn<bool>("signatureServed");
+    QTest::addColumn<QString>("failure"); // empty: the update is installed
+    const QString folder = "Vent/1_1_0_release/";
+    QTest::newRow("good") << "1.1.0"
+                          << "1.1.0" << true << QByteArray() << QByteArray() << true << "";
+    QTest::newRow("changed library")
+        << "1.1.0"
+        << "1.1.0" << true << QByteArray("library 1.1.1") << QByteArray() << true
+        << folder + "libs/Vent.dll: its SHA-256 digest differs from the signed one";
+    QTest::newRow("swapped info") << "1.1.0"
+                                  << "1.1.0" << true << QByteArray()
+                                  << info("5", "1.1.0", "release", "09.09.2024") << true
+                                  << folder + "Vent.info: its SHA-256 digest differs";
+    QTest::newRow("unknown key") << "1.1.0"
+                                 << "1.1.0" << false << QByteArray() << QByteArray() << true
+                                 << folder + "signature.json: it is signed by an unknown key";
+    QTest::newRow("manifest of another version")
+        << "1.1.0"
+        << "1.2.0" << true << QByteArray() << QByteArray() << true
+        << folder + "signature.json: the signature covers version \"1.2.0\", not \"1.1.0\"";
+    // A later release date makes the older version look like an update.
+    QTest::newRow("older signed version offered as newer")
+        << "0.9.0"
+        << "0.9.0" << true << QByteArray() << QByteArray() << true
+        << "Vent/0_9_0_release/signature.json: the signed version 0.9.0 is not newer than the "
+           "installed 1.0.0";
+    QTest::newRow("missing signature file")
+        << "1.1.0"
+        << "1.1.0" << true << QByteArray() << QByteArray() << false << folder + "signature.json";
+    QTest::newRow("truncated library")
+        << "1.1.0"
+        << "1.1.0" << true << QByteArray("library 1.1") << QByteArray() << true
+        << folder + "libs/Vent.dll: it has 11 bytes, the signed manifest says 13";
+}
+
+// Whatever is refused, nothing of the installed version is replaced or deleted.
+void TestInstallation::signedUpdate()
+{
+    QFETCH(QString, offered);
+    QFETCH(QString, signedVersion);
+    QFETCH(bool, makersKey);
+    QFETCH(QByteArray, library);
+    QFETCH(QByteArray, libraryInfo);
+    QFETCH(bool, signatureServed);
+    QFETCH(QString, failure);
+    QString error;
+    const Ed25519::KeyPair maker = Ed25519::generate(&error);
+    const Ed25519::KeyPair stranger = Ed25519::generate(&error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    SignatureCheck::trustKeys({QString::fromLatin1(maker.publicKey.toBase64())});
+    const auto checksOff = qScopeGuard([] { SignatureCheck::trustKeys({}); });
+
+    h.write("libs/Vent.dll", "library 1.0.0");
+    offer(offered, "1.0.0");
+    const QByteArray signedLibrary = "library " + signedVersion.toLatin1();
+    const QByteArray signedInfo = info("5", signedVersion, "release", "03.04.2024");
+    const Manifest release{Manifest::PLUGIN,
+                           "Vent",
+                           signedVersion,
+                           "release",
+                           {Manifest::describe("libs/Vent.dll", signedLibrary),
+                            Manifest::describe("Vent.info", signedInfo)}};
+    const SignatureFile signature =
+        SignatureFile::sign(release, makersKey ? maker.privatePem : stranger.privatePem, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    serveVent(offered, {200, library.isEmpty() ? signedLibrary : library},
+              {200, libraryInfo.isEmpty() ? signedInfo : libraryInfo});
+    if (signatureServed)
+        h.serve("Vent/" + QString(offered).replace('.', '_') + "_release/signature.json",
+                {200, signature.toJson()});
+
+    install(true);
+
+    if (failure.isEmpty()) {
+        QCOMPARE(h.failed.count(), 0);
+        QCOMPARE(h.read("libs/Vent.dll"), signedLibrary);
+        QCOMPARE(h.infoFiles(), QStringList{"Vent_1_1_0_release.info"});
+        QCOMPARE(h.manager->products().first()->installationState(), Product::INSTALLED);
+        return;
+    }
+    QVERIFY2(h.failure().contains(failure), qPrintable(h.failure()));
+    QCOMPARE(h.read("libs/Vent.dll"), QByteArray("library 1.0.0"));
+    QCOMPARE(h.infoFiles(), QStringList{"Vent_1_0_0_release.info"});
+    QCOMPARE(h.read("infos/Vent_1_0_0_release.info"), info("5", "1.0.0", "release", "01.01.2023"));
+    QCOMPARE(h.manager->products().first()->installationState(), Product::INSTALLED_UPDATEABLE);
 }
 
 QTEST_GUILESS_MAIN(TestInstallation)

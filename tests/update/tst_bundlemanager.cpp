@@ -1,5 +1,8 @@
 #include "bundlemanager.h"
+#include "ed25519.h"
 #include "productmanager.h"
+#include "signaturecheck.h"
+#include "signaturefile.h"
 #include "testenvironment.h"
 #include "testhttpserver.h"
 #include "typeregistration.h"
@@ -54,6 +57,8 @@ private slots:
     void wronglyNamedLibrary();
     void runUpdate_data();
     void runUpdate();
+    void signedUpdate_data();
+    void signedUpdate();
     void screensReachTheManager();
 
 private:
@@ -317,6 +322,96 @@ void TestBundleManager::runUpdate()
     QCOMPARE(extractorStarts(folder()).value(0)["workingDirectory"].toString(),
              QDir::currentPath());
     QCOMPARE(m_errors->count() + m_failed->count(), 0);
+}
+
+void TestBundleManager::signedUpdate_data()
+{
+    QTest::addColumn<QString>("signedVersion");
+    QTest::addColumn<bool>("makersKey");
+    QTest::addColumn<QByteArray>("archive"); // served instead of the signed one, when set
+    QTest::addColumn<bool>("signatureServed");
+    QTest::addColumn<bool>("changedAfterDownload");
+    QTest::addColumn<QString>("failure"); // empty: the extractor starts
+    QTest::addColumn<QVariantList>("error");
+
+    const QVariantList incomplete = error(BundleManager::DOWNLOAD_INCOMPLETE);
+    QTest::newRow("good") << "2.2.0" << true << QByteArray() << true << false << ""
+                          << QVariantList();
+    QTest::newRow("archive changed in the update folder")
+        << "2.2.0" << true << QByteArray() << true << true
+        << "qmk.dat: its SHA-256 digest differs from the signed one"
+        << error(BundleManager::ARCHIVE_LOST);
+    QTest::newRow("changed archive")
+        << "2.2.0" << true << QByteArray("archivX") << true << false
+        << "qmk.dat: its SHA-256 digest differs from the signed one" << incomplete;
+    QTest::newRow("truncated archive")
+        << "2.2.0" << true << QByteArray("arch") << true << false
+        << "qmk.dat: it has 4 bytes, the signed manifest says 7" << incomplete;
+    QTest::newRow("unknown key") << "2.2.0" << false << QByteArray() << true << false
+                                 << "signed by an unknown key" << incomplete;
+    QTest::newRow("older signed update replayed")
+        << "2.0.0" << true << QByteArray() << true << false
+        << "the signed update 2.0.0 is not newer than this shell 2.1.0" << incomplete;
+    QTest::newRow("missing signature file") << "2.2.0" << true << QByteArray() << false << false
+                                            << "update-signature.json" << incomplete;
+}
+
+// Nothing unsigned is stored in the update folder, and the extractor starts only on files that
+// still match the signature.
+void TestBundleManager::signedUpdate()
+{
+    QFETCH(QString, signedVersion);
+    QFETCH(bool, makersKey);
+    QFETCH(QByteArray, archive);
+    QFETCH(bool, signatureServed);
+    QFETCH(bool, changedAfterDownload);
+    QFETCH(QString, failure);
+    QFETCH(QVariantList, error);
+    QString problem;
+    const Ed25519::KeyPair maker = Ed25519::generate(&problem);
+    const Ed25519::KeyPair stranger = Ed25519::generate(&problem);
+    SignatureCheck::trustKeys({QString::fromLatin1(maker.publicKey.toBase64())});
+    const auto checksOff = qScopeGuard([] { SignatureCheck::trustKeys({}); });
+    QFile standIn(qEnvironmentVariable("QUILLMARK_BUILD_DIR") + "/tools/bhzipper/BhZipper.exe");
+    QVERIFY(standIn.open(QIODevice::ReadOnly));
+    QMap<QString, QByteArray> files{{"qmk.dat", SERVED["qmk.dat"]}};
+    for (const QJsonValue& path : DESCRIPTION)
+        files[path.toString()] = SERVED[path.toString().mid(4)];
+    files["zip/BhZipper.exe"] = standIn.readAll();
+    Manifest update{Manifest::UPDATE, "qmk", signedVersion, {}, {}};
+    for (auto file = files.cbegin(); file != files.cend(); ++file)
+        update.files << Manifest::describe(file.key(), file.value());
+    const SignatureFile signature =
+        SignatureFile::sign(update, makersKey ? maker.privatePem : stranger.privatePem, &problem);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+
+    write("qmk.dat", "previous");
+    receiveChangelog({}, DESCRIPTION);
+    if (!archive.isEmpty())
+        files["qmk.dat"] = archive;
+    for (auto file = files.cbegin(); file != files.cend(); ++file)
+        serve(file.key(), {200, file.value()});
+    if (signatureServed)
+        serve("update-signature.json", {200, signature.toJson()});
+    m_manager->downloadUpdate();
+    QTRY_COMPARE_WITH_TIMEOUT(m_ready->count() + m_errors->count(), 1, 5000);
+    if (m_ready->count() == 1) {
+        QCOMPARE(read("qmk.dat"), SERVED["qmk.dat"]);
+        if (changedAfterDownload)
+            write("qmk.dat", "archivX");
+        m_manager->runUpdate();
+    }
+
+    if (failure.isEmpty()) {
+        QTRY_COMPARE_WITH_TIMEOUT(extractorStarts(folder()).size(), 1, 5000);
+        QCOMPARE(m_errors->count() + m_failed->count(), 0);
+        return;
+    }
+    QCOMPARE(m_errors->value(0), error);
+    QVERIFY2(m_failed->value(0).value(0).toString().contains(failure),
+             qPrintable(m_failed->value(0).value(0).toString()));
+    QCOMPARE(read("qmk.dat"), QByteArray(changedAfterDownload ? "archivX" : "previous"));
+    QCOMPARE(extractorStarts(folder()).size(), 0);
 }
 
 // The update dialog compares error values by name and calls the manager's operations.

@@ -25,6 +25,7 @@ fi
 mkdir -p build-fuzz/findings
 failed=0
 for harness in "${harnesses[@]}"; do
+    harness=${harness#fuzz_} # the executable's name names its harness too
     corpus=build-fuzz/corpus/$harness
     log=build-fuzz/findings/$harness.log
     mkdir -p "$corpus"
