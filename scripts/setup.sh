@@ -17,6 +17,8 @@ packages=(
 )
 # Liberation covers Latin, Greek and Cyrillic; these add a fallback and the Chinese glyphs.
 packages+=(fonts-dejavu-core fonts-wqy-microhei)
+# Transfers (libcurl with OpenSSL), and nginx with test certificates for the HTTPS tests.
+packages+=(libcurl4-openssl-dev libssl-dev openssl nginx-light)
 
 missing=()
 for package in "${packages[@]}"; do
