@@ -10,9 +10,9 @@ namespace {
 QByteArray standardReason(long status)
 {
     static const QHash<long, QByteArray> reasons{
-        {400, "Bad Request"},  {401, "Unauthorized"},          {403, "Forbidden"},
-        {404, "Not Found"},    {405, "Method Not Allowed"},    {410, "Gone"},
-        {429, "Too Many Requests"}, {500, "Internal Server Error"}, {502, "Bad Gateway"},
+        {400, "Bad Request"},         {401, "Unauthorized"},          {403, "Forbidden"},
+        {404, "Not Found"},           {405, "Method Not Allowed"},    {410, "Gone"},
+        {429, "Too Many Requests"},   {500, "Internal Server Error"}, {502, "Bad Gateway"},
         {503, "Service Unavailable"}, {504, "Gateway Timeout"}};
     return reasons.value(status, "HTTP status " + QByteArray::number(status));
 }
@@ -165,8 +165,8 @@ void CurlReply::failForStatus(long status)
 
 void CurlReply::failForTransfer(CURLcode result)
 {
-    const QString detail = QString::fromLocal8Bit(*m_errorBuffer ? m_errorBuffer
-                                                                 : curl_easy_strerror(result));
+    const QString detail =
+        QString::fromLocal8Bit(*m_errorBuffer ? m_errorBuffer : curl_easy_strerror(result));
     if (isTlsFailure(result))
         fail(SslHandshakeFailedError,
              QStringLiteral("TLS handshake with %1 failed: %2").arg(url().host(), detail));

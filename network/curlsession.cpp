@@ -67,7 +67,8 @@ QString CurlSession::extraCaFile()
     return configured.isEmpty() ? QStringLiteral(QUILLMARK_CA_FILE) : configured;
 }
 
-CurlSession::CurlSession(QObject* parent) : QObject(parent), m_extraCaFile(QFile::encodeName(extraCaFile()))
+CurlSession::CurlSession(QObject* parent)
+    : QObject(parent), m_extraCaFile(QFile::encodeName(extraCaFile()))
 {
     static std::once_flag initialised;
     std::call_once(initialised, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });

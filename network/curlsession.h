@@ -38,8 +38,7 @@ public:
     void stop(CurlReply* reply);
 
 private:
-    static int onSocket(CURL* easy, curl_socket_t socket, int what, void* session,
-                        void* watch);
+    static int onSocket(CURL* easy, curl_socket_t socket, int what, void* session, void* watch);
     static int onTimer(CURLM* multi, long milliseconds, void* session);
     void act(curl_socket_t socket, int events);
     void finishTransfers();
@@ -48,7 +47,7 @@ private:
     static constexpr int MAX_RUNNING = 100;
 
     CURLM* m_multi = nullptr;
-    QTimer m_deadline;
+    QTimer m_deadline{this};
     QByteArray m_extraCaFile;
     QSet<CURL*> m_running;
     QList<CurlReply*> m_waiting;

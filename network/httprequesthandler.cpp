@@ -29,10 +29,13 @@ HttpRequestHandler::HttpRequestHandler(const QStringList& urls) : m_urls(urls) {
 
 HttpRequestHandler::HttpRequestHandler(const QString& url) : m_url(url) {}
 
-// The replies leave the session before it goes.
+// The replies leave the session before it goes; the last first, so that no waiting transfer
+// is started on the way.
 HttpRequestHandler::~HttpRequestHandler()
 {
-    qDeleteAll(findChildren<CurlReply*>(Qt::FindDirectChildrenOnly));
+    const QList<CurlReply*> replies = findChildren<CurlReply*>(Qt::FindDirectChildrenOnly);
+    for (auto reply = replies.rbegin(); reply != replies.rend(); ++reply)
+        delete *reply;
 }
 
 void HttpRequestHandler::setMaxReplyBytesForTesting(qint64 bytes)

@@ -71,10 +71,14 @@ FetchResult fetchWithCurl(const QString& curlConfigFile, int parallel, const QSt
     const double cpuBefore = childrenCpuMilliseconds();
     QElapsedTimer timer;
     timer.start();
-    QStringList arguments{QStringLiteral("--silent"),       QStringLiteral("--show-error"),
-                          QStringLiteral("--no-progress-meter"), QStringLiteral("--fail"),
-                          QStringLiteral("--parallel"),     QStringLiteral("--parallel-max"),
-                          QString::number(parallel),        QStringLiteral("--config"),
+    QStringList arguments{QStringLiteral("--silent"),
+                          QStringLiteral("--show-error"),
+                          QStringLiteral("--no-progress-meter"),
+                          QStringLiteral("--fail"),
+                          QStringLiteral("--parallel"),
+                          QStringLiteral("--parallel-max"),
+                          QString::number(parallel),
+                          QStringLiteral("--config"),
                           curlConfigFile};
     if (!caFile.isEmpty())
         arguments << QStringLiteral("--cacert") << caFile;

@@ -232,8 +232,8 @@ int main(int argc, char* argv[])
     const QString unavailable = NginxServer::unavailableReason();
     NginxServer nginx;
     if (!unavailable.isEmpty() || caFile.isEmpty()) {
-        out() << "HTTPS not measured: " << (unavailable.isEmpty() ? "no test authority" : unavailable)
-              << "\n";
+        out() << "HTTPS not measured: "
+              << (unavailable.isEmpty() ? "no test authority" : unavailable) << "\n";
     } else if (!nginx.start(root.path())) {
         return fail(nginx.errorText());
     } else {

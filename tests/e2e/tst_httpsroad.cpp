@@ -25,12 +25,16 @@ private slots:
     void cleanup();
     void startFetchesEverythingOverHttp2();
     void updateInstallAndDelete();
+    void refusedCertificate_data();
+    void refusedCertificate();
 
 private:
     QQuickItem* button(const QString& name) const;
     int state(const QString& name) const;
     void download(const QString& name, int changelogState);
     void deleteThroughContextMenu(const QString& name);
+    // Every file of the data folder with its contents.
+    QHash<QString, QByteArray> dataFiles() const;
     QString storageRoot() const { return QDir(m_ui.storagePath() + "../..").absolutePath(); }
 
     UiHarness m_ui;
@@ -151,6 +155,54 @@ void TestHttpsRoad::updateInstallAndDelete()
 
     for (const QString& line : m_nginx.accessLog())
         QVERIFY2(line.endsWith(" HTTP/2.0"), qPrintable(line));
+}
+
+QHash<QString, QByteArray> TestHttpsRoad::dataFiles() const
+{
+    QHash<QString, QByteArray> files;
+    QDirIterator it(m_ui.appDataPath(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        files.insert(file.fileName(), file.open(QIODevice::ReadOnly) ? file.readAll() : "?");
+    }
+    return files;
+}
+
+void TestHttpsRoad::refusedCertificate_data()
+{
+    QTest::addColumn<QString>("certificate");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("untrusted authority") << "untrusted"
+                                         << "local issuer";
+    QTest::newRow("expired") << "expired"
+                             << "expired";
+    QTest::newRow("wrong host name") << "wronghost"
+                                     << "'localhost'";
+}
+
+// The same tree behind a certificate that must not be accepted: the user asks for a changelog,
+// the status line says the handshake with the host failed and why, the button stays as it was
+// and nothing in the data folder changes.
+void TestHttpsRoad::refusedCertificate()
+{
+    QFETCH(QString, certificate);
+    QFETCH(QString, why);
+    NginxServer refusing;
+    QVERIFY2(refusing.start(storageRoot(), certificate), qPrintable(refusing.errorText()));
+    qputenv("QUILLMARK_SERVER_URL", refusing.baseUrl().toUtf8());
+    const QHash<QString, QByteArray> before = dataFiles();
+
+    QSignalSpy failed(ProductManager::instance(), &ProductManager::downloadFailed);
+    m_ui.click(button("KASTOR+"));
+    QVERIFY(failed.wait(20000));
+    qputenv("QUILLMARK_SERVER_URL", m_nginx.baseUrl().toUtf8());
+    const QString text = failed.at(0).at(0).toString();
+    QVERIFY2(text.contains("TLS handshake with localhost failed") && text.contains(why),
+             qPrintable(text));
+    QTRY_VERIFY(!m_ui.find("loadingRec")->property("visible").toBool());
+    QCOMPARE(state("KASTOR+"), int(Product::NOT_INSTALLED));
+    QCOMPARE(dataFiles(), before);
+    QVERIFY(refusing.accessLog().isEmpty());
 }
 
 QTEST_MAIN(TestHttpsRoad)

@@ -3,10 +3,10 @@
 #include "replytimeout.h"
 #include "testhttpserver.h"
 
-#include <QJsonArray>
-#include <QJsonParseError>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonParseError>
 #include <QPointer>
 #include <QSet>
 #include <QSignalSpy>
@@ -363,10 +363,14 @@ void tst_HttpRequestHandler::certificates_data()
     QTest::addColumn<QString>("certificate");
     // What the failure text says; empty when the server is trusted.
     QTest::addColumn<QString>("why");
-    QTest::newRow("trusted, over HTTP/2") << "server" << "";
-    QTest::newRow("untrusted authority") << "untrusted" << "local issuer";
-    QTest::newRow("expired") << "expired" << "expired";
-    QTest::newRow("wrong host name") << "wronghost" << "'localhost'";
+    QTest::newRow("trusted, over HTTP/2") << "server"
+                                          << "";
+    QTest::newRow("untrusted authority") << "untrusted"
+                                         << "local issuer";
+    QTest::newRow("expired") << "expired"
+                             << "expired";
+    QTest::newRow("wrong host name") << "wronghost"
+                                     << "'localhost'";
 }
 
 // Over HTTPS the certificate is checked for every request: a server that fails the check is
@@ -392,7 +396,8 @@ void tst_HttpRequestHandler::certificates()
     QSignalSpy file(single, &HttpRequestHandler::receivedFile);
     QSignalSpy failed(single, &HttpRequestHandler::downloadFailed);
     single->getFile("tag");
-    QPointer<HttpRequestHandler> batch = new HttpRequestHandler(QStringList{url + "a.qm", url + "b.qm"});
+    QPointer<HttpRequestHandler> batch =
+        new HttpRequestHandler(QStringList{url + "a.qm", url + "b.qm"});
     BatchRecorder recorder(batch);
     batch->getFiles();
     QTRY_VERIFY(single.isNull() && batch.isNull());

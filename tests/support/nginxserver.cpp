@@ -72,7 +72,8 @@ bool NginxServer::start(const QString& root, const QString& certificate)
     // The script makes no authority of its own when it finds one in the prefix.
     QDir().mkpath(m_prefix.filePath(QStringLiteral("ca")));
     for (const QString& file : QDir(authorityFolder().path()).entryList(QDir::Files))
-        QFile::copy(authorityFolder().filePath(file), m_prefix.filePath(QStringLiteral("ca/") + file));
+        QFile::copy(authorityFolder().filePath(file),
+                    m_prefix.filePath(QStringLiteral("ca/") + file));
     m_port = freePort();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("PATH"), searchPath().join(QLatin1Char(':')));
