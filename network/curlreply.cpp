@@ -88,6 +88,10 @@ CurlReply::CurlReply(CurlSession& session, const QUrl& url, qint64 maxBytes, QOb
     curl_easy_setopt(m_easy, CURLOPT_HEADERFUNCTION, &CurlReply::onHeader);
     curl_easy_setopt(m_easy, CURLOPT_HEADERDATA, this);
     curl_easy_setopt(m_easy, CURLOPT_NOSIGNAL, 1L);
+    // Straight to the server, whatever proxy the environment names, as before with Qt.
+    curl_easy_setopt(m_easy, CURLOPT_PROXY, "");
+    // Some hosts and CDNs turn away requests that name no client.
+    curl_easy_setopt(m_easy, CURLOPT_USERAGENT, "Quillmark");
     curl_easy_setopt(m_easy, CURLOPT_PROTOCOLS_STR, "http,https");
     // Redirects are followed, but never from https down to plain http.
     curl_easy_setopt(m_easy, CURLOPT_FOLLOWLOCATION, 1L);
