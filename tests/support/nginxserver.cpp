@@ -65,6 +65,19 @@ QString NginxServer::authorityFile()
 
 bool NginxServer::start(const QString& root, const QString& certificate)
 {
+    m_root = root;
+    m_port = freePort();
+    return run(certificate);
+}
+
+bool NginxServer::restart(const QString& certificate)
+{
+    stop();
+    return run(certificate);
+}
+
+bool NginxServer::run(const QString& certificate)
+{
     if (authorityFile().isEmpty()) {
         m_error = QStringLiteral("the test authority could not be made");
         return false;
@@ -74,13 +87,12 @@ bool NginxServer::start(const QString& root, const QString& certificate)
     for (const QString& file : QDir(authorityFolder().path()).entryList(QDir::Files))
         QFile::copy(authorityFolder().filePath(file),
                     m_prefix.filePath(QStringLiteral("ca/") + file));
-    m_port = freePort();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("PATH"), searchPath().join(QLatin1Char(':')));
     m_process.setProcessEnvironment(environment);
     m_process.setProcessChannelMode(QProcess::ForwardedChannels);
     m_process.start(SCRIPTS + QStringLiteral("/serve-nginx.sh"),
-                    {QStringLiteral("--root"), root, QStringLiteral("--port"),
+                    {QStringLiteral("--root"), m_root, QStringLiteral("--port"),
                      QString::number(m_port), QStringLiteral("--prefix"), m_prefix.path(),
                      QStringLiteral("--certificate"), certificate});
     if (!m_process.waitForStarted()) {

@@ -23,6 +23,9 @@ public:
     // Serves `root` (the folder holding storage/) presenting the certificate `certificate` of
     // scripts/make-test-ca.sh: "server", "expired", "wronghost" or "untrusted".
     bool start(const QString& root, const QString& certificate = QStringLiteral("server"));
+    // Serves the same tree on the same port again, now with `certificate`: the program's server
+    // address, read once, stays the same.
+    bool restart(const QString& certificate);
     void stop();
 
     // "https://localhost:<port>/"
@@ -32,10 +35,12 @@ public:
     QStringList accessLog() const;
 
 private:
+    bool run(const QString& certificate);
     bool waitUntilListening();
 
     QTemporaryDir m_prefix;
     QProcess m_process;
+    QString m_root;
     quint16 m_port = 0;
     QString m_error;
 };
