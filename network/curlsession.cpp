@@ -1,11 +1,11 @@
 #include "curlsession.h"
 
 #include "curlreply.h"
+#include "trustedauthorities.h"
 
 #include <QFile>
 #include <QSocketNotifier>
 #include <mutex>
-#include <openssl/ssl.h>
 
 namespace {
 
@@ -50,15 +50,6 @@ private:
     QSocketNotifier* m_write = nullptr;
 };
 
-// Adds the extra authority to those libcurl has loaded for a new TLS connection.
-CURLcode trustExtraCa(CURL*, void* sslContext, void* caFile)
-{
-    return SSL_CTX_load_verify_locations(static_cast<SSL_CTX*>(sslContext),
-                                         static_cast<const char*>(caFile), nullptr) == 1
-               ? CURLE_OK
-               : CURLE_SSL_CACERT_BADFILE;
-}
-
 } // namespace
 
 QString CurlSession::extraCaFile()
@@ -93,10 +84,7 @@ void CurlSession::start(CurlReply* reply)
         m_waiting.append(reply);
         return;
     }
-    if (!m_extraCaFile.isEmpty()) {
-        curl_easy_setopt(reply->easyHandle(), CURLOPT_SSL_CTX_FUNCTION, &trustExtraCa);
-        curl_easy_setopt(reply->easyHandle(), CURLOPT_SSL_CTX_DATA, m_extraCaFile.constData());
-    }
+    TrustedAuthorities::use(reply->easyHandle(), m_extraCaFile);
     m_running.insert(reply->easyHandle());
     curl_multi_add_handle(m_multi, reply->easyHandle());
 }

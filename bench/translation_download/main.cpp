@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QQmlEngine>
 #include <QRandomGenerator>
 #include <QSaveFile>
@@ -35,6 +36,8 @@ struct BenchOptions
     int names = 20;
     int fileSize = 2048;
     int runs = 7;
+    // Only the HTTPS part, in a process of its own (see main()).
+    bool httpsPart = false;
 };
 
 QTextStream& out()
@@ -61,7 +64,10 @@ std::optional<BenchOptions> parseOptions(const QCoreApplication& application)
     const QCommandLineOption runs(QStringLiteral("runs"),
                                   QStringLiteral("Runs of each kind (default 7)."),
                                   QStringLiteral("count"), QStringLiteral("7"));
-    parser.addOptions({server, names, size, runs});
+    const QCommandLineOption httpsPart(
+        QStringLiteral("https-part"),
+        QStringLiteral("Only the HTTPS part; the bench starts itself so for it."));
+    parser.addOptions({server, names, size, runs, httpsPart});
     parser.process(application);
 
     BenchOptions options;
@@ -69,6 +75,7 @@ std::optional<BenchOptions> parseOptions(const QCoreApplication& application)
     options.names = parser.value(names).toInt();
     options.fileSize = parser.value(size).toInt();
     options.runs = parser.value(runs).toInt();
+    options.httpsPart = parser.isSet(httpsPart);
     if (options.names < 0 || options.fileSize < 1 || options.runs < 1) {
         QTextStream(stderr) << "--names, --size and --runs must be positive numbers\n";
         return std::nullopt;
@@ -196,8 +203,50 @@ Series runSeries(const QString& baseUrl, const QStringList& paths, const QString
     return series;
 }
 
+// The HTTPS part: nginx serving the same tree, trusted through the test authority.
+Series runHttpsPart(const QString& root, const QStringList& paths, const BenchOptions& options,
+                    QQmlEngine& engine)
+{
+    Series series;
+    const QString caFile = NginxServer::authorityFile();
+    const QString unavailable = NginxServer::unavailableReason();
+    NginxServer nginx;
+    if (!unavailable.isEmpty() || caFile.isEmpty()) {
+        out() << "HTTPS not measured: "
+              << (unavailable.isEmpty() ? "no test authority" : unavailable) << "\n";
+        return series;
+    }
+    qputenv("QUILLMARK_CA_FILE", caFile.toLocal8Bit());
+    if (!nginx.start(root)) {
+        fail(nginx.errorText());
+        series.failures = 1;
+        return series;
+    }
+    out() << "HTTPS with HTTP/2, nginx (static names list), curl -Z multiplexing:\n" << Qt::flush;
+    series =
+        runSeries(nginx.baseUrl(), paths, root + QStringLiteral("/work"), options, engine, caFile);
+    out() << series.summary(QStringLiteral("HTTPS/2"), QStringLiteral("Translator")) << Qt::flush;
+    return series;
+}
+
+// This program once more with --https-part, its output passed on; whether it succeeded.
+bool runHttpsPartInChild(const BenchOptions& options)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--https-part"), QStringLiteral("--server"), options.server,
+                 QStringLiteral("--names"), QString::number(options.names),
+                 QStringLiteral("--size"), QString::number(options.fileSize),
+                 QStringLiteral("--runs"), QString::number(options.runs)});
+    return child.waitForFinished(-1) && child.exitStatus() == QProcess::NormalExit &&
+           child.exitCode() == 0;
+}
+
 } // namespace
 
+// The shell reads its server address once per process, so the HTTPS part, which needs another
+// address, runs in a second process of this program, right after the plain part.
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
@@ -206,48 +255,30 @@ int main(int argc, char* argv[])
         return 1;
 
     QTemporaryDir root;
-    StorageServerProcess server;
     if (!root.isValid())
         return fail(QStringLiteral("cannot create a temporary folder"));
     isolate(root.path());
-    // The shell trusts the test authority from its first request on.
-    const QString caFile = NginxServer::authorityFile();
-    qputenv("QUILLMARK_CA_FILE", caFile.toLocal8Bit());
     const std::optional<QStringList> paths = createStorage(root.path(), *options);
     if (!paths)
         return fail(QStringLiteral("cannot write the storage tree into %1").arg(root.path()));
+    QQmlEngine engine;
+    if (options->httpsPart)
+        return runHttpsPart(root.path(), *paths, *options, engine).failures ? 1 : 0;
+
+    StorageServerProcess server;
     if (!server.start(options->server, root.path()))
         return fail(server.errorText());
-
     out() << "storage server: " << options->server << "\n"
           << options->names << " plug-in names, " << paths->size() << " files of "
           << options->fileSize << " bytes, " << options->runs << " runs\n"
           << "plain HTTP/1.1, storage server, curl " << CURL_PARALLEL << " in parallel:\n"
           << Qt::flush;
-    QQmlEngine engine;
-    const QString work = root.filePath(QStringLiteral("work"));
-    const Series plain = runSeries(server.baseUrl(), *paths, work, *options, engine);
-
-    Series secure;
-    const QString unavailable = NginxServer::unavailableReason();
-    NginxServer nginx;
-    if (!unavailable.isEmpty() || caFile.isEmpty()) {
-        out() << "HTTPS not measured: "
-              << (unavailable.isEmpty() ? "no test authority" : unavailable) << "\n";
-    } else if (!nginx.start(root.path())) {
-        return fail(nginx.errorText());
-    } else {
-        out() << "HTTPS with HTTP/2, nginx (static names list), curl -Z multiplexing:\n"
-              << Qt::flush;
-        secure = runSeries(nginx.baseUrl(), *paths, work, *options, engine, caFile);
-    }
-
-    out() << plain.summary(QStringLiteral("plain HTTP"), QStringLiteral("Translator"));
-    if (!secure.ourTimes.isEmpty())
-        out() << secure.summary(QStringLiteral("HTTPS/2"), QStringLiteral("Translator"));
-    out() << Qt::flush;
-    const int failures = plain.failures + secure.failures;
-    return failures ? fail(QStringLiteral("%1 downloads failed; the figures are not comparable")
-                               .arg(failures))
-                    : 0;
+    const Series plain = runSeries(server.baseUrl(), *paths, root.filePath(QStringLiteral("work")),
+                                   *options, engine);
+    out() << plain.summary(QStringLiteral("plain HTTP"), QStringLiteral("Translator")) << Qt::flush;
+    const bool httpsSucceeded = runHttpsPartInChild(*options);
+    if (plain.failures)
+        return fail(QStringLiteral("%1 downloads failed; the figures are not comparable")
+                        .arg(plain.failures));
+    return httpsSucceeded ? 0 : 1;
 }
