@@ -4,7 +4,9 @@
 #include "trustedauthorities.h"
 
 #include <QFile>
+#include <QPointer>
 #include <QSocketNotifier>
+#include <functional>
 #include <mutex>
 
 namespace {
@@ -24,8 +26,8 @@ public:
         enable(m_write, QSocketNotifier::Write, CURL_CSELECT_OUT, what & CURL_POLL_OUT);
     }
 
-    // libcurl may close the socket right after, and a notifier must not outlive its socket
-    // in use, so the notifiers go quiet now and are freed later.
+    // libcurl may close the socket right after this, and its number may be reused at once:
+    // the notifiers stop watching now and are freed later.
     void release()
     {
         watch(0);
@@ -141,12 +143,17 @@ void CurlSession::act(curl_socket_t socket, int events)
     finishTransfers();
 }
 
-// A reply's finished() may lead anywhere, even into a nested event loop that acts again, so
-// each ended transfer is taken out of libcurl before its reply hears of it.
+// A reply's finished() may lead anywhere: into a nested event loop that acts again, so each
+// ended transfer is taken out of libcurl before its reply hears of it, or to the end of the
+// session itself.
 void CurlSession::finishTransfers()
 {
+    const QPointer<CurlSession> alive(this);
     int left = 0;
-    while (CURLMsg* message = curl_multi_info_read(m_multi, &left)) {
+    while (alive) {
+        CURLMsg* message = curl_multi_info_read(m_multi, &left);
+        if (!message)
+            return;
         if (message->msg != CURLMSG_DONE)
             continue;
         CURL* easy = message->easy_handle;
