@@ -3,6 +3,7 @@
 #include "curlsession.h"
 
 #include <QHash>
+#include <cstring>
 
 namespace {
 

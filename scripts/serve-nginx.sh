@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Serves a storage tree with nginx over HTTPS and HTTP/2, the way a maker publishes it on a
 # static host: the tree as it is, plus the names list "getPluginNames.php" as a static JSON
-# file. A test certificate authority is made in the prefix folder on the first run; point the
+# file, which this script writes into the tree first. A test certificate authority is made in the prefix folder on the first run; point the
 # shell at it with QUILLMARK_CA_FILE. nginx runs in the foreground until it is stopped.
 #
 # Usage: scripts/serve-nginx.sh [--root <tree>] [--port <port>] [--prefix <folder>]
