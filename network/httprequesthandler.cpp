@@ -1,14 +1,12 @@
 #include "httprequesthandler.h"
 
+#include "curlreply.h"
 #include "namecheck.h"
 #include "replytimeout.h"
 
 #include <QFileInfo>
 #include <QJsonParseError>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QUrl>
-#include <memory>
 
 namespace {
 
@@ -18,16 +16,6 @@ QString failureText(const QString& reason, const QString& requestUrl)
 {
     return NameCheck::escapeHidden(reason) + QStringLiteral(" --- ") +
            NameCheck::printable(QUrl(requestUrl, QUrl::TolerantMode).fileName(QUrl::FullyDecoded));
-}
-
-// Set on a reply that was aborted for its size, so that its failure says why.
-const char* const TOO_LARGE = "quillmarkReplyTooLarge";
-// Exactly what has arrived. readAll() would size its buffer for a larger read first and shrink
-// it afterwards, which costs an allocation and a copy for every piece of every reply.
-QByteArray readAvailable(QNetworkReply* reply)
-{
-    const qint64 available = reply->bytesAvailable();
-    return available > 0 ? reply->read(available) : QByteArray();
 }
 
 } // namespace
@@ -41,16 +29,32 @@ HttpRequestHandler::HttpRequestHandler(const QStringList& urls) : m_urls(urls) {
 
 HttpRequestHandler::HttpRequestHandler(const QString& url) : m_url(url) {}
 
+// The replies leave the session before it goes; the last first, so that no waiting transfer
+// is started on the way.
+HttpRequestHandler::~HttpRequestHandler()
+{
+    const QList<CurlReply*> replies = findChildren<CurlReply*>(Qt::FindDirectChildrenOnly);
+    for (auto reply = replies.rbegin(); reply != replies.rend(); ++reply)
+        delete *reply;
+}
+
+void HttpRequestHandler::setMaxReplyBytesForTesting(qint64 bytes)
+{
+    m_maxReplyBytes = bytes;
+    for (CurlReply* reply : findChildren<CurlReply*>(Qt::FindDirectChildrenOnly))
+        reply->setMaxBytes(bytes);
+}
+
 void HttpRequestHandler::getFile(const QString& additionalInfos)
 {
-    QNetworkReply* reply = startRequest(m_url);
+    CurlReply* reply = startRequest(m_url);
     connect(reply, &QNetworkReply::finished, this,
             [this, reply, additionalInfos] { deliverFile(reply, additionalInfos); });
 }
 
 void HttpRequestHandler::getJsonFile(const QUrlQuery& query)
 {
-    QNetworkReply* reply = startRequest(m_url, query);
+    CurlReply* reply = startRequest(m_url, query);
     connect(reply, &QNetworkReply::finished, this, [this, reply] { deliverJsonFile(reply); });
 }
 
@@ -62,96 +66,70 @@ void HttpRequestHandler::getFiles()
         return;
     }
     for (const QString& url : m_urls) {
-        QNetworkReply* reply = startRequest(url);
-        // An aborted reply closes itself before it reports and drops what it had buffered;
-        // the batch hands back every byte that arrived, so they are taken as they come.
-        auto body = std::make_shared<QByteArray>();
-        connect(reply, &QNetworkReply::readyRead, reply,
-                [reply, body] { body->append(readAvailable(reply)); });
+        CurlReply* reply = startRequest(url);
         connect(reply, &QNetworkReply::finished, this,
-                [this, reply, body, url] { deliverBatchReply(reply, *body, url); });
+                [this, reply, url] { deliverBatchReply(reply, url); });
     }
 }
 
-QNetworkReply* HttpRequestHandler::startRequest(const QString& url, const QUrlQuery& query)
+CurlReply* HttpRequestHandler::startRequest(const QString& url, const QUrlQuery& query)
 {
     QUrl target(url, QUrl::TolerantMode);
     if (!query.isEmpty())
         target.setQuery(query.query());
-    QNetworkReply* reply = m_manager.get(QNetworkRequest(target));
+    auto* reply = new CurlReply(m_session, target, m_maxReplyBytes, this);
     ReplyTimeout::set(reply, m_timeoutMs);
-    limitSize(reply);
     ++m_repliesInFlight;
     return reply;
 }
 
-// The reply lies below the handler, so the handler outlives every call of the check.
-void HttpRequestHandler::limitSize(QNetworkReply* reply) const
+QString HttpRequestHandler::errorText(const CurlReply* reply, const QString& requestUrl) const
 {
-    connect(reply, &QNetworkReply::downloadProgress, reply,
-            [this, reply](qint64 received, qint64 total) {
-                if (received <= m_maxReplyBytes && total <= m_maxReplyBytes)
-                    return;
-                reply->setProperty(TOO_LARGE, true);
-                reply->abort();
-            });
-}
-
-// A reply that came in whole before its progress was seen is measured here once more.
-QString HttpRequestHandler::errorText(const QNetworkReply* reply, qint64 size,
-                                      const QString& requestUrl) const
-{
-    if (reply->property(TOO_LARGE).toBool() || size > m_maxReplyBytes)
-        return failureText(
-            QStringLiteral("The reply is larger than the limit of %1 bytes").arg(m_maxReplyBytes),
-            requestUrl);
     if (reply->error() != QNetworkReply::NoError)
         return failureText(reply->errorString(), requestUrl);
     return QString();
 }
 
-void HttpRequestHandler::deliverFile(QNetworkReply* reply, const QString& additionalInfos)
+void HttpRequestHandler::deliverFile(CurlReply* reply, const QString& additionalInfos)
 {
-    const QString error = errorText(reply, reply->bytesAvailable(), m_url);
+    const QString error = errorText(reply, m_url);
     if (!error.isEmpty())
         emit downloadFailed(error);
     else
-        emit receivedFile(fileNameOf(reply->url()), reply->readAll(), additionalInfos);
-    reply->deleteLater();
-    replyDelivered();
+        emit receivedFile(fileNameOf(reply->url()), reply->body(), additionalInfos);
+    replyDelivered(reply);
 }
 
-void HttpRequestHandler::deliverJsonFile(QNetworkReply* reply)
+void HttpRequestHandler::deliverJsonFile(CurlReply* reply)
 {
-    const QString error = errorText(reply, reply->bytesAvailable(), m_url);
+    const QString error = errorText(reply, m_url);
     if (!error.isEmpty()) {
         emit downloadFailed(error);
     } else {
         QJsonParseError parseError;
-        const QJsonDocument document = QJsonDocument::fromJson(reply->readAll(), &parseError);
+        const QJsonDocument document = QJsonDocument::fromJson(reply->body(), &parseError);
         if (parseError.error != QJsonParseError::NoError)
             emit downloadFailed(failureText(parseError.errorString(), m_url));
         else
             emit httpRequestJSONFileReceived(document);
     }
-    reply->deleteLater();
-    replyDelivered();
+    replyDelivered(reply);
 }
 
-void HttpRequestHandler::deliverBatchReply(QNetworkReply* reply, const QByteArray& body,
-                                           const QString& url)
+// A failed or aborted reply hands on every byte that arrived.
+void HttpRequestHandler::deliverBatchReply(CurlReply* reply, const QString& url)
 {
-    const QByteArray bytes = reply->isOpen() ? body + readAvailable(reply) : body;
+    const QByteArray bytes = reply->body();
     const QString fileName = fileNameOf(reply->url());
-    const QString error = errorText(reply, bytes.size(), url);
+    const QString error = errorText(reply, url);
     emit receivedReply(m_urlCounter, bytes, fileName);
     emit batchReplyFinished(m_urlCounter, bytes, fileName, error);
-    reply->deleteLater();
-    replyDelivered();
+    replyDelivered(reply);
 }
 
-void HttpRequestHandler::replyDelivered()
+void HttpRequestHandler::replyDelivered(CurlReply* reply)
 {
+    reply->deleteLater();
     if (--m_repliesInFlight == 0)
         deleteLater();
 }

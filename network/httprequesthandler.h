@@ -1,14 +1,15 @@
 #pragma once
 
+#include "curlsession.h"
+
 #include <QJsonDocument>
-#include <QNetworkAccessManager>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
 #include <QUrlQuery>
 
-class QNetworkReply;
+class CurlReply;
 
 // One-shot HTTP GET requests with a time-out and signal-based results. A caller creates a
 // handler for one URL (getFile, getJsonFile) or a batch of URLs (getFiles), connects to its
@@ -35,6 +36,7 @@ public:
 
     explicit HttpRequestHandler(const QStringList& urls);
     explicit HttpRequestHandler(const QString& url);
+    ~HttpRequestHandler() override;
 
     void getFile(const QString& additionalInfos);
     void getJsonFile(const QUrlQuery& query);
@@ -49,7 +51,7 @@ public:
     // that time-out handling runs through the same code path in milliseconds.
     void setTimeoutForTesting(int milliseconds) { m_timeoutMs = milliseconds; }
     // The same for the reply size limit; it also applies to replies already running.
-    void setMaxReplyBytesForTesting(qint64 bytes) { m_maxReplyBytes = bytes; }
+    void setMaxReplyBytesForTesting(qint64 bytes);
     // The same for every handler created afterwards, including those the managers create.
     static void setDefaultsForTesting(int timeoutMs, qint64 maxReplyBytes)
     {
@@ -66,19 +68,19 @@ signals:
                             QString errorString);
 
 private:
-    QNetworkReply* startRequest(const QString& url, const QUrlQuery& query = QUrlQuery());
-    void deliverFile(QNetworkReply* reply, const QString& additionalInfos);
-    void deliverJsonFile(QNetworkReply* reply);
-    void deliverBatchReply(QNetworkReply* reply, const QByteArray& body, const QString& url);
-    void replyDelivered();
-    void limitSize(QNetworkReply* reply) const;
-    // Why a reply of `size` bytes failed, empty when it did not.
-    QString errorText(const QNetworkReply* reply, qint64 size, const QString& requestUrl) const;
+    CurlReply* startRequest(const QString& url, const QUrlQuery& query = QUrlQuery());
+    void deliverFile(CurlReply* reply, const QString& additionalInfos);
+    void deliverJsonFile(CurlReply* reply);
+    void deliverBatchReply(CurlReply* reply, const QString& url);
+    void replyDelivered(CurlReply* reply);
+    // Why a reply failed, empty when it did not.
+    QString errorText(const CurlReply* reply, const QString& requestUrl) const;
 
     QString m_url;
     QStringList m_urls;
-    // A child, so that the replies and their guards are found below the handler.
-    QNetworkAccessManager m_manager{this};
+    // A child, as the replies are, so that everything follows the handler to another thread.
+    // The replies and their guards are found below the handler.
+    CurlSession m_session{this};
     int m_urlCounter = 0;
     int m_repliesInFlight = 0;
     static inline int s_defaultTimeoutMs = TIMEOUT_MS;

@@ -17,10 +17,11 @@ packages=(
 )
 # The Debian packages: dpkg-shlibdeps finds their library dependencies, lintian checks them.
 packages+=(dpkg-dev lintian file)
-# Ed25519 signatures of plug-ins and updates (libcrypto, which Qt's TLS loads as well).
-packages+=(libssl-dev)
 # Liberation covers Latin, Greek and Cyrillic; these add a fallback and the Chinese glyphs.
 packages+=(fonts-dejavu-core fonts-wqy-microhei)
+# Transfers (libcurl with OpenSSL, whose libcrypto also checks the Ed25519 signatures of
+# plug-ins and updates), and nginx with test certificates for the HTTPS tests.
+packages+=(libcurl4-openssl-dev libssl-dev openssl nginx-light)
 
 missing=()
 for package in "${packages[@]}"; do

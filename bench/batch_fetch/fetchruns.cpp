@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
+#include <algorithm>
 #include <sys/resource.h>
 
 namespace {
@@ -62,7 +63,7 @@ FetchResult fetchWithHandler(const QStringList& urls, qsizetype expectedSize)
     return result;
 }
 
-FetchResult fetchWithCurl(const QString& curlConfigFile, int parallel)
+FetchResult fetchWithCurl(const QString& curlConfigFile, int parallel, const QString& caFile)
 {
     FetchResult result;
     QProcess curl;
@@ -70,11 +71,18 @@ FetchResult fetchWithCurl(const QString& curlConfigFile, int parallel)
     const double cpuBefore = childrenCpuMilliseconds();
     QElapsedTimer timer;
     timer.start();
-    curl.start(QStringLiteral("curl"),
-               {QStringLiteral("--silent"), QStringLiteral("--show-error"),
-                QStringLiteral("--no-progress-meter"), QStringLiteral("--fail"),
-                QStringLiteral("--parallel"), QStringLiteral("--parallel-max"),
-                QString::number(parallel), QStringLiteral("--config"), curlConfigFile});
+    QStringList arguments{QStringLiteral("--silent"),
+                          QStringLiteral("--show-error"),
+                          QStringLiteral("--no-progress-meter"),
+                          QStringLiteral("--fail"),
+                          QStringLiteral("--parallel"),
+                          QStringLiteral("--parallel-max"),
+                          QString::number(parallel),
+                          QStringLiteral("--config"),
+                          curlConfigFile};
+    if (!caFile.isEmpty())
+        arguments << QStringLiteral("--cacert") << caFile;
+    curl.start(QStringLiteral("curl"), arguments);
     const bool finished = curl.waitForFinished(-1);
     result.milliseconds = elapsedMilliseconds(timer);
     result.cpuMilliseconds = childrenCpuMilliseconds() - cpuBefore;
@@ -91,4 +99,33 @@ QByteArray curlConfig(const QStringList& urls, const QStringList& outputs)
         config += "output = \"" + outputs.at(i).toUtf8() + "\"\n";
     }
     return config;
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const qsizetype middle = values.size() / 2;
+    return values.size() % 2 ? values.at(middle) : (values.at(middle - 1) + values.at(middle)) / 2;
+}
+
+void Series::add(const FetchResult& ours, const FetchResult& curl)
+{
+    ourTimes << ours.milliseconds;
+    curlTimes << curl.milliseconds;
+    ourCpu << ours.cpuMilliseconds;
+    curlCpu << curl.cpuMilliseconds;
+    failures += ours.failures + curl.failures;
+}
+
+QString Series::summary(const QString& label, const QString& ourName) const
+{
+    return QStringLiteral("%1: median %2 %3 ms, curl %4 ms, ratio %5; processor time %2 %6 ms, "
+                          "curl %7 ms, ratio %8\n")
+        .arg(label, ourName)
+        .arg(median(ourTimes), 0, 'f', 1)
+        .arg(median(curlTimes), 0, 'f', 1)
+        .arg(median(ourTimes) / median(curlTimes), 0, 'f', 2)
+        .arg(median(ourCpu), 0, 'f', 1)
+        .arg(median(curlCpu), 0, 'f', 1)
+        .arg(median(ourCpu) / median(curlCpu), 0, 'f', 2);
 }

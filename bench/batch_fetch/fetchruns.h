@@ -22,8 +22,24 @@ double childrenCpuMilliseconds();
 FetchResult fetchWithHandler(const QStringList& urls, qsizetype expectedSize);
 
 // The curl peer: one curl process fetches every URL of the config file `curlConfigFile`,
-// `parallel` transfers at a time over reused connections (`-Z --parallel-max N -K file`).
-FetchResult fetchWithCurl(const QString& curlConfigFile, int parallel);
+// `parallel` transfers at a time over reused connections (`-Z --parallel-max N -K file`), with
+// `caFile` as its certificate authority when given.
+FetchResult fetchWithCurl(const QString& curlConfigFile, int parallel,
+                          const QString& caFile = QString());
+
+// The median of `values`.
+double median(QList<double> values);
+
+// The figures of one kind of fetch over several runs.
+struct Series
+{
+    void add(const FetchResult& ours, const FetchResult& curl);
+    // The medians and ratios, each line starting with `label`.
+    QString summary(const QString& label, const QString& ourName) const;
+
+    QList<double> ourTimes, curlTimes, ourCpu, curlCpu;
+    int failures = 0;
+};
 
 // A curl config file that fetches each URL into the output path at the same position.
 QByteArray curlConfig(const QStringList& urls, const QStringList& outputs);

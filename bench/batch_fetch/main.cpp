@@ -1,8 +1,9 @@
-// Fetches a few hundred small files from the project's storage server, once with one batch
-// of the shell's request handler and once with one curl process running parallel transfers, and
-// prints the times.
+// Fetches a few hundred small files, once with one batch of the shell's request handler and
+// once with one curl process running parallel transfers, and prints the times: over plain HTTP
+// from the project's storage server, then over HTTPS with HTTP/2 from nginx.
 
 #include "fetchruns.h"
+#include "nginxserver.h"
 #include "storageserverprocess.h"
 
 #include <QCommandLineParser>
@@ -27,7 +28,7 @@ struct BenchOptions
     QString server;
     int files = 400;
     int fileSize = 2048;
-    int runs = 5;
+    int runs = 7;
 };
 
 QTextStream& out()
@@ -53,8 +54,8 @@ std::optional<BenchOptions> parseOptions(const QCoreApplication& application)
                                   QStringLiteral("Bytes per file (default 2048)."),
                                   QStringLiteral("bytes"), QStringLiteral("2048"));
     const QCommandLineOption runs(QStringLiteral("runs"),
-                                  QStringLiteral("Runs of each kind (default 5)."),
-                                  QStringLiteral("count"), QStringLiteral("5"));
+                                  QStringLiteral("Runs of each kind (default 7)."),
+                                  QStringLiteral("count"), QStringLiteral("7"));
     parser.addOptions({server, files, size, runs});
     parser.process(application);
 
@@ -70,14 +71,13 @@ std::optional<BenchOptions> parseOptions(const QCoreApplication& application)
     return options;
 }
 
-// Writes the files below `root` and returns their URLs under `baseUrl`.
-std::optional<QStringList> createFiles(const QString& root, const QString& baseUrl,
-                                       const BenchOptions& options)
+// Writes the files below `root` and returns their paths below it.
+std::optional<QStringList> createFiles(const QString& root, const BenchOptions& options)
 {
     const QDir folder(QDir(root).filePath(FILES_FOLDER));
     if (!QDir().mkpath(folder.path()))
         return std::nullopt;
-    QStringList urls;
+    QStringList paths;
     for (int i = 0; i < options.files; ++i) {
         const QString name = QStringLiteral("file_%1.bin").arg(i, 4, 10, QLatin1Char('0'));
         QByteArray content(options.fileSize, '\0');
@@ -87,9 +87,9 @@ std::optional<QStringList> createFiles(const QString& root, const QString& baseU
         if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
             !file.commit())
             return std::nullopt;
-        urls << baseUrl + FILES_FOLDER + QLatin1Char('/') + name;
+        paths << FILES_FOLDER + QLatin1Char('/') + name;
     }
-    return urls;
+    return paths;
 }
 
 bool writeCurlConfig(const QString& path, const QStringList& urls)
@@ -100,17 +100,41 @@ bool writeCurlConfig(const QString& path, const QStringList& urls)
     return file.open(QIODevice::WriteOnly) && file.write(config) == config.size() && file.commit();
 }
 
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const qsizetype middle = values.size() / 2;
-    return values.size() % 2 ? values.at(middle) : (values.at(middle - 1) + values.at(middle)) / 2;
-}
-
 int fail(const QString& message)
 {
     QTextStream(stderr) << "bench_batch_fetch: " << message << Qt::endl;
     return 1;
+}
+
+// Runs both fetches of every file below `baseUrl` and prints each run.
+Series runSeries(const QString& baseUrl, const QStringList& paths, const QString& workFolder,
+                 const BenchOptions& options, const QString& caFile = QString())
+{
+    Series series;
+    QStringList urls;
+    for (const QString& path : paths)
+        urls << baseUrl + path;
+    const QString curlConfigFile = workFolder + QStringLiteral("/curl.config");
+    if (!writeCurlConfig(curlConfigFile, urls)) {
+        series.failures = 1;
+        return series;
+    }
+    for (int run = 1; run <= options.runs; ++run) {
+        const FetchResult handler = fetchWithHandler(urls, options.fileSize);
+        const FetchResult curl = fetchWithCurl(curlConfigFile, CURL_PARALLEL, caFile);
+        series.add(handler, curl);
+        out() << QStringLiteral("run %1: HttpRequestHandler %2 ms (cpu %3 ms, %4 failed), "
+                                "curl %5 ms (cpu %6 ms)%7\n")
+                     .arg(run)
+                     .arg(handler.milliseconds, 0, 'f', 1)
+                     .arg(handler.cpuMilliseconds, 0, 'f', 1)
+                     .arg(handler.failures)
+                     .arg(curl.milliseconds, 0, 'f', 1)
+                     .arg(curl.cpuMilliseconds, 0, 'f', 1)
+                     .arg(curl.failures ? QStringLiteral(" (failed)") : QString())
+              << Qt::flush;
+    }
+    return series;
 }
 
 } // namespace
@@ -123,57 +147,44 @@ int main(int argc, char* argv[])
         return 1;
 
     QTemporaryDir root;
+    QTemporaryDir work;
     StorageServerProcess server;
-    if (!root.isValid())
+    if (!root.isValid() || !work.isValid())
         return fail(QStringLiteral("cannot create a temporary folder"));
+    // The handler trusts the test authority from its first request on.
+    const QString caFile = NginxServer::authorityFile();
+    qputenv("QUILLMARK_CA_FILE", caFile.toLocal8Bit());
+    const std::optional<QStringList> paths = createFiles(root.path(), *options);
+    if (!paths)
+        return fail(QStringLiteral("cannot write the files into %1").arg(root.path()));
     if (!server.start(options->server, root.path()))
         return fail(server.errorText());
-    const std::optional<QStringList> urls = createFiles(root.path(), server.baseUrl(), *options);
-    const QString curlConfigFile = root.filePath(QStringLiteral("curl.config"));
-    if (!urls || !writeCurlConfig(curlConfigFile, *urls))
-        return fail(QStringLiteral("cannot write the files into %1").arg(root.path()));
 
     out() << "storage server: " << options->server << "\n"
           << options->files << " files of " << options->fileSize << " bytes, " << options->runs
-          << " runs\n";
-    QList<double> handlerTimes;
-    QList<double> curlTimes;
-    QList<double> handlerCpu;
-    QList<double> curlCpu;
-    int failures = 0;
-    for (int run = 1; run <= options->runs; ++run) {
-        const FetchResult handler = fetchWithHandler(*urls, options->fileSize);
-        const FetchResult curl = fetchWithCurl(curlConfigFile, CURL_PARALLEL);
-        handlerTimes << handler.milliseconds;
-        curlTimes << curl.milliseconds;
-        handlerCpu << handler.cpuMilliseconds;
-        curlCpu << curl.cpuMilliseconds;
-        failures += handler.failures + curl.failures;
-        out() << QStringLiteral("run %1: HttpRequestHandler %2 ms (cpu %3 ms, %4 failed), "
-                                "curl %5 ms (cpu %6 ms)%7\n")
-                     .arg(run)
-                     .arg(handler.milliseconds, 0, 'f', 1)
-                     .arg(handler.cpuMilliseconds, 0, 'f', 1)
-                     .arg(handler.failures)
-                     .arg(curl.milliseconds, 0, 'f', 1)
-                     .arg(curl.cpuMilliseconds, 0, 'f', 1)
-                     .arg(curl.failures ? QStringLiteral(" (failed)") : QString());
+          << " runs\n"
+          << "plain HTTP/1.1, storage server, curl " << CURL_PARALLEL << " in parallel:\n"
+          << Qt::flush;
+    const Series plain = runSeries(server.baseUrl(), *paths, work.path(), *options);
+
+    Series secure;
+    const QString unavailable = NginxServer::unavailableReason();
+    NginxServer nginx;
+    if (!unavailable.isEmpty() || caFile.isEmpty()) {
+        out() << "HTTPS not measured: "
+              << (unavailable.isEmpty() ? "no test authority" : unavailable) << "\n";
+    } else if (!nginx.start(root.path())) {
+        return fail(nginx.errorText());
+    } else {
+        out() << "HTTPS with HTTP/2, nginx, curl -Z multiplexing:\n" << Qt::flush;
+        secure = runSeries(nginx.baseUrl(), *paths, work.path(), *options, caFile);
     }
 
-    const double handlerMedian = median(handlerTimes);
-    const double curlMedian = median(curlTimes);
-    out() << QStringLiteral("median HttpRequestHandler: %1 ms\n").arg(handlerMedian, 0, 'f', 1)
-          << QStringLiteral("median curl, %1 in parallel: %2 ms\n")
-                 .arg(CURL_PARALLEL)
-                 .arg(curlMedian, 0, 'f', 1)
-          << QStringLiteral("ratio HttpRequestHandler / curl: %1\n")
-                 .arg(handlerMedian / curlMedian, 0, 'f', 2)
-          << QStringLiteral("median processor time: HttpRequestHandler %1 ms, curl %2 ms, "
-                            "ratio %3\n")
-                 .arg(median(handlerCpu), 0, 'f', 1)
-                 .arg(median(curlCpu), 0, 'f', 1)
-                 .arg(median(handlerCpu) / median(curlCpu), 0, 'f', 2)
-          << Qt::flush;
+    out() << plain.summary(QStringLiteral("plain HTTP"), QStringLiteral("HttpRequestHandler"));
+    if (!secure.ourTimes.isEmpty())
+        out() << secure.summary(QStringLiteral("HTTPS/2"), QStringLiteral("HttpRequestHandler"));
+    out() << Qt::flush;
+    const int failures = plain.failures + secure.failures;
     return failures ? fail(QStringLiteral("%1 fetches failed; the figures are not comparable")
                                .arg(failures))
                     : 0;

@@ -1,10 +1,12 @@
-// Times the translation download at start, as the shell runs it, against the project's storage
-// server: the names list, then 19 x (1 + names) translation files stored into the local
-// translation folder. Next to it, one curl process fetches the same files into a folder of its
-// own with parallel transfers, in the same run.
+// Times the translation download at start, as the shell runs it: the names list, then
+// 19 x (1 + names) translation files stored into the local translation folder. Next to it, one
+// curl process fetches the same files into a folder of its own with parallel transfers, in the
+// same run: over plain HTTP from the project's storage server, then over HTTPS with HTTP/2 from
+// nginx serving the same tree.
 
 #include "fetchruns.h"
 #include "globals.h"
+#include "nginxserver.h"
 #include "storageserverprocess.h"
 #include "translator.h"
 
@@ -12,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QQmlEngine>
 #include <QRandomGenerator>
 #include <QSaveFile>
@@ -32,7 +35,9 @@ struct BenchOptions
     QString server;
     int names = 20;
     int fileSize = 2048;
-    int runs = 5;
+    int runs = 7;
+    // Only the HTTPS part, in a process of its own (see main()).
+    bool httpsPart = false;
 };
 
 QTextStream& out()
@@ -57,9 +62,12 @@ std::optional<BenchOptions> parseOptions(const QCoreApplication& application)
                                   QStringLiteral("Bytes per translation file (default 2048)."),
                                   QStringLiteral("bytes"), QStringLiteral("2048"));
     const QCommandLineOption runs(QStringLiteral("runs"),
-                                  QStringLiteral("Runs of each kind (default 5)."),
-                                  QStringLiteral("count"), QStringLiteral("5"));
-    parser.addOptions({server, names, size, runs});
+                                  QStringLiteral("Runs of each kind (default 7)."),
+                                  QStringLiteral("count"), QStringLiteral("7"));
+    const QCommandLineOption httpsPart(
+        QStringLiteral("https-part"),
+        QStringLiteral("Only the HTTPS part; the bench starts itself so for it."));
+    parser.addOptions({server, names, size, runs, httpsPart});
     parser.process(application);
 
     BenchOptions options;
@@ -67,6 +75,7 @@ std::optional<BenchOptions> parseOptions(const QCoreApplication& application)
     options.names = parser.value(names).toInt();
     options.fileSize = parser.value(size).toInt();
     options.runs = parser.value(runs).toInt();
+    options.httpsPart = parser.isSet(httpsPart);
     if (options.names < 0 || options.fileSize < 1 || options.runs < 1) {
         QTextStream(stderr) << "--names, --size and --runs must be positive numbers\n";
         return std::nullopt;
@@ -134,13 +143,6 @@ FetchResult downloadWithTranslator(QQmlEngine& engine, int expectedFiles)
     return result;
 }
 
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const qsizetype middle = values.size() / 2;
-    return values.size() % 2 ? values.at(middle) : (values.at(middle - 1) + values.at(middle)) / 2;
-}
-
 int fail(const QString& message)
 {
     QTextStream(stderr) << "bench_translation_download: " << message << Qt::endl;
@@ -159,61 +161,34 @@ void isolate(const QString& root)
     QSettings().setValue(Globals::LANGUAGE_KEY, QStringLiteral("en"));
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// Runs the shell's download and curl's against the server at `baseUrl` and prints each run.
+Series runSeries(const QString& baseUrl, const QStringList& paths, const QString& workFolder,
+                 const BenchOptions& options, QQmlEngine& engine, const QString& caFile = QString())
 {
-    QCoreApplication application(argc, argv);
-    const std::optional<BenchOptions> options = parseOptions(application);
-    if (!options)
-        return 1;
-
-    QTemporaryDir root;
-    StorageServerProcess server;
-    if (!root.isValid())
-        return fail(QStringLiteral("cannot create a temporary folder"));
-    isolate(root.path());
-    const std::optional<QStringList> paths = createStorage(root.path(), *options);
-    if (!paths)
-        return fail(QStringLiteral("cannot write the storage tree into %1").arg(root.path()));
-    if (!server.start(options->server, root.path()))
-        return fail(server.errorText());
-    qputenv("QUILLMARK_SERVER_URL", server.baseUrl().toUtf8());
-
-    const QString curlFolder = root.filePath(QStringLiteral("curl"));
+    qputenv("QUILLMARK_SERVER_URL", baseUrl.toUtf8());
+    Series series;
+    const QString curlFolder = workFolder + QStringLiteral("/curl");
     QStringList urls;
     QStringList outputs;
-    for (const QString& path : *paths) {
+    for (const QString& path : paths) {
         // The shell's own files are asked for with two slashes after "kelvo".
         urls << Globals::storageUrl() + (path.startsWith(QLatin1String("translations/"))
                                              ? QLatin1Char('/') + path
                                              : path);
         outputs << curlFolder + QLatin1Char('/') + QFileInfo(path).fileName();
     }
-    const QString curlConfigFile = root.filePath(QStringLiteral("curl.config"));
-    if (!writeFile(curlConfigFile, curlConfig(urls, outputs)))
-        return fail(QStringLiteral("cannot write %1").arg(curlConfigFile));
-
-    out() << "storage server: " << options->server << "\n"
-          << options->names << " plug-in names, " << paths->size() << " files of "
-          << options->fileSize << " bytes, " << options->runs << " runs\n";
-    QQmlEngine engine;
-    QList<double> translatorTimes;
-    QList<double> curlTimes;
-    QList<double> translatorCpu;
-    QList<double> curlCpu;
-    int failures = 0;
-    for (int run = 1; run <= options->runs; ++run) {
-        const FetchResult translator = downloadWithTranslator(engine, paths->size());
+    const QString curlConfigFile = workFolder + QStringLiteral("/curl.config");
+    if (!writeFile(curlConfigFile, curlConfig(urls, outputs))) {
+        series.failures = 1;
+        return series;
+    }
+    for (int run = 1; run <= options.runs; ++run) {
+        const FetchResult translator = downloadWithTranslator(engine, paths.size());
         QDir(curlFolder).removeRecursively();
         QDir().mkpath(curlFolder);
-        FetchResult curl = fetchWithCurl(curlConfigFile, CURL_PARALLEL);
-        curl.failures += qAbs(storedFiles(curlFolder) - static_cast<int>(paths->size()));
-        translatorTimes << translator.milliseconds;
-        curlTimes << curl.milliseconds;
-        translatorCpu << translator.cpuMilliseconds;
-        curlCpu << curl.cpuMilliseconds;
-        failures += translator.failures + curl.failures;
+        FetchResult curl = fetchWithCurl(curlConfigFile, CURL_PARALLEL, caFile);
+        curl.failures += qAbs(storedFiles(curlFolder) - static_cast<int>(paths.size()));
+        series.add(translator, curl);
         out() << QStringLiteral("run %1: Translator %2 ms (cpu %3 ms, %4 failed), "
                                 "curl %5 ms (cpu %6 ms)%7\n")
                      .arg(run)
@@ -222,23 +197,88 @@ int main(int argc, char* argv[])
                      .arg(translator.failures)
                      .arg(curl.milliseconds, 0, 'f', 1)
                      .arg(curl.cpuMilliseconds, 0, 'f', 1)
-                     .arg(curl.failures ? QStringLiteral(" (failed)") : QString());
+                     .arg(curl.failures ? QStringLiteral(" (failed)") : QString())
+              << Qt::flush;
     }
+    return series;
+}
 
-    const double translatorMedian = median(translatorTimes);
-    const double curlMedian = median(curlTimes);
-    out() << QStringLiteral("median Translator download: %1 ms\n").arg(translatorMedian, 0, 'f', 1)
-          << QStringLiteral("median curl, %1 in parallel: %2 ms\n")
-                 .arg(CURL_PARALLEL)
-                 .arg(curlMedian, 0, 'f', 1)
-          << QStringLiteral("ratio Translator / curl: %1\n")
-                 .arg(translatorMedian / curlMedian, 0, 'f', 2)
-          << QStringLiteral("median processor time: Translator %1 ms, curl %2 ms, ratio %3\n")
-                 .arg(median(translatorCpu), 0, 'f', 1)
-                 .arg(median(curlCpu), 0, 'f', 1)
-                 .arg(median(translatorCpu) / median(curlCpu), 0, 'f', 2)
+// The HTTPS part: nginx serving the same tree, trusted through the test authority.
+Series runHttpsPart(const QString& root, const QStringList& paths, const BenchOptions& options,
+                    QQmlEngine& engine)
+{
+    Series series;
+    const QString caFile = NginxServer::authorityFile();
+    const QString unavailable = NginxServer::unavailableReason();
+    NginxServer nginx;
+    if (!unavailable.isEmpty() || caFile.isEmpty()) {
+        out() << "HTTPS not measured: "
+              << (unavailable.isEmpty() ? "no test authority" : unavailable) << "\n";
+        return series;
+    }
+    qputenv("QUILLMARK_CA_FILE", caFile.toLocal8Bit());
+    if (!nginx.start(root)) {
+        fail(nginx.errorText());
+        series.failures = 1;
+        return series;
+    }
+    out() << "HTTPS with HTTP/2, nginx (static names list), curl -Z multiplexing:\n" << Qt::flush;
+    series =
+        runSeries(nginx.baseUrl(), paths, root + QStringLiteral("/work"), options, engine, caFile);
+    out() << series.summary(QStringLiteral("HTTPS/2"), QStringLiteral("Translator")) << Qt::flush;
+    return series;
+}
+
+// This program once more with --https-part, its output passed on; whether it succeeded.
+bool runHttpsPartInChild(const BenchOptions& options)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--https-part"), QStringLiteral("--server"), options.server,
+                 QStringLiteral("--names"), QString::number(options.names),
+                 QStringLiteral("--size"), QString::number(options.fileSize),
+                 QStringLiteral("--runs"), QString::number(options.runs)});
+    return child.waitForFinished(-1) && child.exitStatus() == QProcess::NormalExit &&
+           child.exitCode() == 0;
+}
+
+} // namespace
+
+// The shell reads its server address once per process, so the HTTPS part, which needs another
+// address, runs in a second process of this program, right after the plain part.
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    const std::optional<BenchOptions> options = parseOptions(application);
+    if (!options)
+        return 1;
+
+    QTemporaryDir root;
+    if (!root.isValid())
+        return fail(QStringLiteral("cannot create a temporary folder"));
+    isolate(root.path());
+    const std::optional<QStringList> paths = createStorage(root.path(), *options);
+    if (!paths)
+        return fail(QStringLiteral("cannot write the storage tree into %1").arg(root.path()));
+    QQmlEngine engine;
+    if (options->httpsPart)
+        return runHttpsPart(root.path(), *paths, *options, engine).failures ? 1 : 0;
+
+    StorageServerProcess server;
+    if (!server.start(options->server, root.path()))
+        return fail(server.errorText());
+    out() << "storage server: " << options->server << "\n"
+          << options->names << " plug-in names, " << paths->size() << " files of "
+          << options->fileSize << " bytes, " << options->runs << " runs\n"
+          << "plain HTTP/1.1, storage server, curl " << CURL_PARALLEL << " in parallel:\n"
           << Qt::flush;
-    return failures ? fail(QStringLiteral("%1 downloads failed; the figures are not comparable")
-                               .arg(failures))
-                    : 0;
+    const Series plain = runSeries(server.baseUrl(), *paths, root.filePath(QStringLiteral("work")),
+                                   *options, engine);
+    out() << plain.summary(QStringLiteral("plain HTTP"), QStringLiteral("Translator")) << Qt::flush;
+    const bool httpsSucceeded = runHttpsPartInChild(*options);
+    if (plain.failures)
+        return fail(QStringLiteral("%1 downloads failed; the figures are not comparable")
+                        .arg(plain.failures));
+    return httpsSucceeded ? 0 : 1;
 }

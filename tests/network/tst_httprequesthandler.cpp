@@ -1,12 +1,16 @@
 #include "httprequesthandler.h"
+#include "nginxserver.h"
 #include "replytimeout.h"
 #include "testhttpserver.h"
 
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonParseError>
 #include <QPointer>
 #include <QSet>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <memory>
@@ -75,6 +79,7 @@ class tst_HttpRequestHandler : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init() { m_server = std::make_unique<TestHttpServer>(); }
 
     void jsonQuery_data();
@@ -88,12 +93,22 @@ private slots:
     void repeatedBatchOverwritesCounter();
     void manyConcurrentBatchReplies();
     void replyTimeoutOnNonReply();
+    void certificates_data();
+    void certificates();
 
 private:
     QString url(const QString& path) const { return m_server->baseUrl() + path; }
 
     std::unique_ptr<TestHttpServer> m_server;
 };
+
+// The handler trusts the test authority from its first request on, as the shell does when it
+// is told about a private authority.
+void tst_HttpRequestHandler::initTestCase()
+{
+    if (NginxServer::unavailableReason().isEmpty())
+        qputenv("QUILLMARK_CA_FILE", NginxServer::authorityFile().toLocal8Bit());
+}
 
 void tst_HttpRequestHandler::jsonQuery_data()
 {
@@ -341,6 +356,75 @@ void tst_HttpRequestHandler::replyTimeoutOnNonReply()
     QTest::ignoreMessage(QtCriticalMsg, "ReplyTimeout was used on a non-QNetworkReply object!");
     ReplyTimeout::set(nullptr, 10);
     QTest::qWait(200);
+}
+
+void tst_HttpRequestHandler::certificates_data()
+{
+    QTest::addColumn<QString>("certificate");
+    // What the failure text says; empty when the server is trusted.
+    QTest::addColumn<QString>("why");
+    QTest::newRow("trusted, over HTTP/2") << "server"
+                                          << "";
+    QTest::newRow("untrusted authority") << "untrusted"
+                                         << "local issuer";
+    QTest::newRow("expired") << "expired"
+                             << "expired";
+    QTest::newRow("wrong host name") << "wronghost"
+                                     << "'localhost'";
+}
+
+// Over HTTPS the certificate is checked for every request: a server that fails the check is
+// reported like any failed download, naming the host, and none of its bytes are handed on.
+void tst_HttpRequestHandler::certificates()
+{
+    QFETCH(QString, certificate);
+    QFETCH(QString, why);
+    const QString unavailable = NginxServer::unavailableReason();
+    if (!unavailable.isEmpty())
+        QSKIP(qPrintable(unavailable));
+    QTemporaryDir tree;
+    QDir().mkpath(tree.filePath("storage/kelvo"));
+    for (const QString name : {"a.qm", "b.qm"}) {
+        QFile file(tree.filePath("storage/kelvo/" + name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(name.toUtf8()) > 0);
+    }
+    NginxServer nginx;
+    QVERIFY2(nginx.start(tree.path(), certificate), qPrintable(nginx.errorText()));
+    const QString url = nginx.baseUrl() + "storage/kelvo/";
+
+    QPointer<HttpRequestHandler> single = new HttpRequestHandler(url + "a.qm");
+    QSignalSpy file(single, &HttpRequestHandler::receivedFile);
+    QSignalSpy failed(single, &HttpRequestHandler::downloadFailed);
+    single->getFile("tag");
+    QPointer<HttpRequestHandler> batch =
+        new HttpRequestHandler(QStringList{url + "a.qm", url + "b.qm"});
+    BatchRecorder recorder(batch);
+    batch->getFiles();
+    QTRY_VERIFY(single.isNull() && batch.isNull());
+
+    QCOMPARE(recorder.replies.size(), 2);
+    if (why.isEmpty()) {
+        QCOMPARE(file.count(), 1);
+        QCOMPARE(file.at(0).at(1).toByteArray(), QByteArray("a.qm"));
+        for (const BatchReply& reply : std::as_const(recorder.replies))
+            QCOMPARE(reply.body, reply.fileName.toUtf8());
+        const QStringList log = nginx.accessLog();
+        QCOMPARE(log.size(), 3);
+        for (const QString& line : log)
+            QVERIFY2(line.endsWith(" 200 4 HTTP/2.0"), qPrintable(line));
+        return;
+    }
+    QCOMPARE(file.count(), 0);
+    QCOMPARE(failed.count(), 1);
+    const QStringList errors{failed.at(0).at(0).toString(), recorder.replies.at(0).error,
+                             recorder.replies.at(1).error};
+    for (const QString& error : errors) {
+        QVERIFY2(error.startsWith("TLS handshake with localhost failed") && error.contains(why),
+                 qPrintable(error));
+    }
+    for (const BatchReply& reply : std::as_const(recorder.replies))
+        QVERIFY(reply.body.isEmpty());
+    QVERIFY(nginx.accessLog().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_HttpRequestHandler)

@@ -50,15 +50,20 @@ UiHarness::~UiHarness()
     qInstallMessageHandler(previousHandler);
 }
 
-bool UiHarness::start(const QStringList& arguments)
+bool UiHarness::start(const QStringList& arguments, const QString& serverUrl)
 {
     // Installed here, after the test library has installed its own handler.
     previousHandler = qInstallMessageHandler(collectQmlWarnings);
-    m_server = new StorageServer(m_storage.path());
-    if (!m_server->listen(QHostAddress::LocalHost, 0))
-        return false;
+    if (serverUrl.isEmpty()) {
+        m_server = new StorageServer(m_storage.path());
+        if (!m_server->listen(QHostAddress::LocalHost, 0))
+            return false;
+    }
     qputenv("QUILLMARK_SERVER_URL",
-            QStringLiteral("http://127.0.0.1:%1/").arg(m_server->serverPort()).toUtf8());
+            (serverUrl.isEmpty()
+                 ? QStringLiteral("http://127.0.0.1:%1/").arg(m_server->serverPort())
+                 : serverUrl)
+                .toUtf8());
     QSignalSpy catalogue(ProductManager::instance(), &ProductManager::pluginsChanged);
     QSignalSpy updateCheck(BundleManager::instance(), &BundleManager::kelvoDetailsReceived);
     m_shell = std::make_unique<Shell>(QStringList{QStringLiteral("quillmark")} + arguments);

@@ -26,8 +26,9 @@ public:
     // A copy of the demo storage that a test may change before start().
     QString storagePath() const { return m_storage.path() + QStringLiteral("/storage/kelvo/"); }
     // Starts the shell with `arguments` and waits for the main window and the catalogue. Call
-    // it from initTestCase().
-    bool start(const QStringList& arguments = {});
+    // it from initTestCase(). With a `serverUrl`, the shell talks to that server instead of the
+    // in-process storage server, and server() is null.
+    bool start(const QStringList& arguments = {}, const QString& serverUrl = QString());
 
     QQuickWindow* window() const { return m_window; }
     Shell* shell() const { return m_shell.get(); }
