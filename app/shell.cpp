@@ -28,8 +28,7 @@
 
 Q_LOGGING_CATEGORY(lcStartup, "quillmark.startup")
 
-Shell::Shell(const QStringList& arguments, QElapsedTimer sinceStart)
-    : m_sinceStart(sinceStart)
+Shell::Shell(const QStringList& arguments, QElapsedTimer sinceStart) : m_sinceStart(sinceStart)
 {
     if (!m_sinceStart.isValid())
         m_sinceStart.start();
@@ -121,8 +120,7 @@ void Shell::whenFirstFrameShown(QQuickWindow* window)
             const qint64 elapsed = m_sinceStart.elapsed();
             const qint64 presentedAt = QDateTime::currentMSecsSinceEpoch();
             QMetaObject::invokeMethod(
-                window, [=] { completeStart(window, elapsed, presentedAt); },
-                Qt::QueuedConnection);
+                window, [=] { completeStart(window, elapsed, presentedAt); }, Qt::QueuedConnection);
         },
         Qt::DirectConnection);
 }

@@ -310,8 +310,8 @@ void TestDialogs::partsHiddenAtStartOpenTwice_data()
     row("assembly instructions", Opening::Click, "moiButton", "assemblyInstructions",
         "kastorPlusInstructions", "moiButton", Closed::SlidAbove);
     row("about", Opening::Click, "aboutButton", "aboutPopUp", "aboutVersion", "", Closed::Hidden);
-    row("settings entry", Opening::KeySequence, "Ctrl+T,Ctrl+C", "shortcutPopup",
-        "settingsField", "", Closed::Hidden);
+    row("settings entry", Opening::KeySequence, "Ctrl+T,Ctrl+C", "shortcutPopup", "settingsField",
+        "", Closed::Hidden);
     row("status box", Opening::Click, "viewButton", "statusBox", "searchInput", "viewButton",
         Closed::StatusBoxDown);
     row("password", Opening::PasswordRequest, "", "forgottenPasswordPopUp", "unlockCodeInput",

@@ -99,8 +99,8 @@ bool UiHarness::closeUpdateDialog(QSignalSpy& updateCheck)
                       QPoint(m_window->width() / 4, m_window->height() / 2));
     // It slides out over the launcher; until it is gone it takes the clicks meant for the buttons.
     return dialog->property("updateDialogState").toInt() == 0 &&
-           QTest::qWaitFor([&] { return dialog->mapToScene(QPointF(0, dialog->height())).y() <= 0; },
-                           10000);
+           QTest::qWaitFor(
+               [&] { return dialog->mapToScene(QPointF(0, dialog->height())).y() <= 0; }, 10000);
 }
 
 QObject* UiHarness::find(const QString& objectName) const
