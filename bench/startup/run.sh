@@ -191,4 +191,4 @@ for program in "${programs[@]}"; do
 done
 
 echo
-QUILLMARK_BUILD_DIR=$build "$build/bin/bench_part_openings"
+QUILLMARK_BUILD_DIR=$(cd "$build" && pwd) "$build/bin/bench_part_openings"

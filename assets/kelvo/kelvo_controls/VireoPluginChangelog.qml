@@ -46,6 +46,7 @@ FilterRectangle {
             Rectangle {
                 id: panel
 
+                objectName: "changelogPanel"
                 anchors.centerIn: parent
                 anchors.horizontalCenterOffset: margin.two
                 width: sizes.eventGroupWidth + margin.six
