@@ -24,9 +24,16 @@
 #include <QQuickWindow>
 #include <QSettings>
 #include <QThreadPool>
+#include <QTimer>
 #include <memory>
 
 Q_LOGGING_CATEGORY(lcStartup, "quillmark.startup")
+
+namespace {
+
+const int FIRST_FRAME_GRACE_MS = 5000;
+
+} // namespace
 
 Shell::Shell(const QStringList& arguments, QElapsedTimer sinceStart) : m_sinceStart(sinceStart)
 {
@@ -120,15 +127,26 @@ void Shell::whenFirstFrameShown(QQuickWindow* window)
             const qint64 elapsed = m_sinceStart.elapsed();
             const qint64 presentedAt = QDateTime::currentMSecsSinceEpoch();
             QMetaObject::invokeMethod(
-                window, [=] { completeStart(window, elapsed, presentedAt); }, Qt::QueuedConnection);
+                window,
+                [=] {
+                    qCInfo(lcStartup,
+                           "first frame presented after %lld ms, at %lld ms since the epoch",
+                           elapsed, presentedAt);
+                    completeStart(window);
+                },
+                Qt::QueuedConnection);
         },
         Qt::DirectConnection);
+    // A window that is not exposed at start (a locked screen, say) draws no frame until it is;
+    // the start does not wait for it that long.
+    QTimer::singleShot(FIRST_FRAME_GRACE_MS, window, [this, window] { completeStart(window); });
 }
 
-void Shell::completeStart(QQuickWindow* window, qint64 elapsed, qint64 presentedAt)
+void Shell::completeStart(QQuickWindow* window)
 {
-    qCInfo(lcStartup, "first frame presented after %lld ms, at %lld ms since the epoch", elapsed,
-           presentedAt);
+    if (m_startCompleted)
+        return;
+    m_startCompleted = true;
     // The window creates what it left for after the first frame, the update dialog among them,
     // which must exist before the update check can answer.
     window->setProperty("firstFramePresented", true);

@@ -27,7 +27,7 @@ private:
     void publishContextProperties(bool showUpdateHint);
     void start();
     void whenFirstFrameShown(QQuickWindow* window);
-    void completeStart(QQuickWindow* window, qint64 elapsed, qint64 presentedAt);
+    void completeStart(QQuickWindow* window);
 
     QElapsedTimer m_sinceStart;
     QQmlApplicationEngine m_engine;
@@ -36,4 +36,5 @@ private:
     KelvoSplashScreen* m_splashScreen = nullptr;
     Kelvo* m_kelvo = nullptr;
     ProductManager* m_productManager = nullptr;
+    bool m_startCompleted = false;
 };
