@@ -18,17 +18,28 @@
 #include "typeregistration.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QLoggingCategory>
 #include <QQmlContext>
 #include <QQuickStyle>
+#include <QQuickWindow>
 #include <QSettings>
 #include <QThreadPool>
+#include <QTimer>
+#include <memory>
 
 Q_LOGGING_CATEGORY(lcStartup, "quillmark.startup")
 
-Shell::Shell(const QStringList& arguments)
+namespace {
+
+const int FIRST_FRAME_GRACE_MS = 5000;
+
+} // namespace
+
+Shell::Shell(const QStringList& arguments, QElapsedTimer sinceStart) : m_sinceStart(sinceStart)
 {
-    m_sinceStart.start();
+    if (!m_sinceStart.isValid())
+        m_sinceStart.start();
     QQmlContext* rootContext = m_engine.rootContext();
 
     QSettings settings(Globals::ORGANISATION_NAME, Globals::APPLICATION_NAME);
@@ -91,13 +102,55 @@ void Shell::start()
     CommonStringManager::instance()->initialize();
     m_splashScreen->showNextStep();
     m_engine.load(QUrl(QStringLiteral("qrc:/assets/kelvo/Main.qml")));
-    if (m_engine.rootObjects().isEmpty())
-        qCCritical(lcStartup, "the main window could not be loaded");
-    else
-        qCInfo(lcStartup, "main window loaded after %lld ms", m_sinceStart.elapsed());
+    auto* window = m_engine.rootObjects().isEmpty()
+                       ? nullptr
+                       : qobject_cast<QQuickWindow*>(m_engine.rootObjects().constFirst());
     m_productManager->loadPlugins(false);
-    BundleManager::instance()->checkForUpdates();
+    if (window) {
+        qCInfo(lcStartup, "main window loaded after %lld ms", m_sinceStart.elapsed());
+        whenFirstFrameShown(window);
+    } else {
+        qCCritical(lcStartup, "the main window could not be loaded");
+        BundleManager::instance()->checkForUpdates();
+    }
     m_splashScreen->showNextStep();
     m_splashScreen->closeSplash(&m_hiddenMainWindow);
     m_hiddenMainWindow.close();
+}
+
+void Shell::whenFirstFrameShown(QQuickWindow* window)
+{
+    // Emitted on the render thread: the time is taken there, the rest runs on the GUI thread.
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = QObject::connect(
+        window, &QQuickWindow::frameSwapped, window,
+        [this, window, connection] {
+            QObject::disconnect(*connection);
+            const qint64 elapsed = m_sinceStart.elapsed();
+            const qint64 presentedAt = QDateTime::currentMSecsSinceEpoch();
+            QMetaObject::invokeMethod(
+                window,
+                [=] {
+                    qCInfo(lcStartup,
+                           "first frame presented after %lld ms, at %lld ms since the epoch",
+                           elapsed, presentedAt);
+                    completeStart(window);
+                },
+                Qt::QueuedConnection);
+        },
+        Qt::DirectConnection);
+    // A window that is not exposed at start (a locked screen, say) draws no frame until it is;
+    // the start does not wait for it that long.
+    QTimer::singleShot(FIRST_FRAME_GRACE_MS, window, [this, window] { completeStart(window); });
+}
+
+void Shell::completeStart(QQuickWindow* window)
+{
+    if (m_startCompleted)
+        return;
+    m_startCompleted = true;
+    // The window creates what it left for after the first frame, the update dialog among them,
+    // which must exist before the update check can answer.
+    window->setProperty("firstFramePresented", true);
+    BundleManager::instance()->checkForUpdates();
 }

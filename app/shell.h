@@ -8,6 +8,7 @@
 class Kelvo;
 class KelvoSplashScreen;
 class ProductManager;
+class QQuickWindow;
 class Translator;
 
 // The running shell: the start sequence from the command line to the queued start callback
@@ -16,7 +17,8 @@ class Translator;
 class Shell
 {
 public:
-    explicit Shell(const QStringList& arguments);
+    // `sinceStart` times the start-up figures; main starts it before the application object.
+    explicit Shell(const QStringList& arguments, QElapsedTimer sinceStart = {});
 
     QQmlApplicationEngine& engine() { return m_engine; }
     Kelvo* kelvo() const { return m_kelvo; }
@@ -24,6 +26,8 @@ public:
 private:
     void publishContextProperties(bool showUpdateHint);
     void start();
+    void whenFirstFrameShown(QQuickWindow* window);
+    void completeStart(QQuickWindow* window);
 
     QElapsedTimer m_sinceStart;
     QQmlApplicationEngine m_engine;
@@ -32,4 +36,5 @@ private:
     KelvoSplashScreen* m_splashScreen = nullptr;
     Kelvo* m_kelvo = nullptr;
     ProductManager* m_productManager = nullptr;
+    bool m_startCompleted = false;
 };

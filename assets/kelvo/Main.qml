@@ -21,6 +21,9 @@ ApplicationWindow {
     property var controlPanel
     property var coverSheetInputs
     property alias messagePopup: messagePopup
+    // Set by the start-up once the first frame is on screen: what is not needed for it is made
+    // from then on.
+    property bool firstFramePresented: false
 
     function exitApp() {
         rootWindow.hide()
@@ -247,7 +250,7 @@ ApplicationWindow {
     }
 
     function showPanel(panel) {
-        panel.anchors.topMargin = 0
+        panel.show()
     }
 
     objectName: "rootWindow"
@@ -274,7 +277,9 @@ ApplicationWindow {
         x = 100
         y = 100
         showMaximized()
-        if (showUpdateHint)
+    }
+    onFirstFramePresentedChanged: {
+        if (firstFramePresented && showUpdateHint)
             showChangesWindow()
     }
 
@@ -388,8 +393,9 @@ ApplicationWindow {
         isMobileLayout: rootWindow.useMobileLayout
 
         onResetDialogBoxes: {
-            if (updateDialog.updateDialogState !== 0)
-                updateDialog.updateDialogState = 0
+            const dialog = updateDialog.item
+            if (dialog && dialog.updateDialogState !== 0)
+                dialog.updateDialogState = 0
             rootWindow.hidePanel(userSettings)
             rootWindow.hidePanel(assemblyInstructions)
         }
@@ -448,16 +454,21 @@ ApplicationWindow {
                                Events.INFO_MESSAGE, Events.OK, Events.CANCEL, "")
     }
 
-    UpdateDialog {
+    // Made right after the first frame, before the update check of the start can answer.
+    LazyLoader {
         id: updateDialog
 
         z: 20
         anchors.top: headerRec.bottom
-        anchors.topMargin: -2 * height
         width: parent.width
         height: parent.height
-        useMobileLayout: rootWindow.useMobileLayout
-        header: headerRec.companyHeader
+        wanted: rootWindow.firstFramePresented
+        sourceComponent: UpdateDialog {
+            anchors.top: parent.top
+            anchors.topMargin: -2 * height
+            useMobileLayout: rootWindow.useMobileLayout
+            header: headerRec.companyHeader
+        }
     }
 
     GlobalAssemblyInstructions {
@@ -478,6 +489,7 @@ ApplicationWindow {
         z: 20
         height: rootWindow.useMobileLayout ? rootWindow.height * 0.75 : sizes.statusBoxHeight
         reduced: rootWindow.useMobileLayout
+        followsLines: rootWindow.firstFramePresented
         anchors.bottom: parent.bottom
         // Centred in the narrow layout. Never anchored at the right and the centre at once:
         // the anchors would then size the box themselves, over its width binding.

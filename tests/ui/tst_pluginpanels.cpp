@@ -4,10 +4,12 @@
 #include "uiharness.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QHash>
 #include <QQmlContext>
 #include <QQuickWindow>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // What the panels ask of a plug-in: report metadata, the report, the password deletion.
@@ -37,6 +39,7 @@ class TestPluginPanels : public QObject
 private slots:
     void initTestCase();
     void cleanup();
+    void viewCallsPanelsBeforeTheyWereShown();
     void newLineShowsTheBoxUntilAfterTheLast();
     void boxOpenedByHandStaysOpen();
     void filtersColourAndSearch();
@@ -99,6 +102,63 @@ void TestPluginPanels::type(QQuickItem* input, const QString& text)
     QTRY_VERIFY(input->hasActiveFocus());
     for (const QChar character : text)
         QTest::keyClick(input->window(), character.toLatin1());
+}
+
+void TestPluginPanels::viewCallsPanelsBeforeTheyWereShown()
+{
+    QObject* password = m_ui.find(QStringLiteral("forgottenPasswordPopUp"));
+    auto* passwordContent = password->property("contentItem").value<QQuickItem*>();
+    QVERIFY(!m_ui.findIn(passwordContent, QStringLiteral("unlockCodeInput")));
+    QObject* message = m_ui.find(QStringLiteral("messagePopup"));
+    QVERIFY(!message->property("opened").toBool());
+
+    // A plug-in's view reaches the window's parts by their ids, as soon as it is made.
+    QTemporaryDir folder;
+    QFile view(folder.filePath(QStringLiteral("CallingView.qml")));
+    QVERIFY(view.open(QIODevice::WriteOnly));
+    view.write("import QtQuick\n"
+               "Item {\n"
+               "    property bool isVirtualDevice\n"
+               "    property var navBar\n"
+               "    property var controlPanel\n"
+               "    Component.onCompleted: {\n"
+               "        statusBox.isAutoMode = false\n"
+               "        statusBox.isShown = true\n"
+               "        messagePopup.message = \"from the view\"\n"
+               "        messagePopup.popUpState = 2\n"
+               "        messagePopup.open()\n"
+               "        forgottenPasswordPopUp.customerCodeText = \"K-1234\"\n"
+               "        forgottenPasswordPopUp.salesCode = \"ab12\"\n"
+               "        forgottenPasswordPopUp.showError = true\n"
+               "        forgottenPasswordPopUp.open()\n"
+               "    }\n"
+               "}\n");
+    view.close();
+    emit m_ui.shell()->kelvo()->injectPlugin(QUrl::fromLocalFile(view.fileName()).toString(), true);
+
+    QTRY_VERIFY(shown());
+    QTRY_VERIFY(m_ui.findIn(m_box, QStringLiteral("messageList")));
+    QTRY_VERIFY(message->property("opened").toBool());
+    auto* messageContent = message->property("contentItem").value<QQuickItem*>();
+    QCOMPARE(m_ui.findIn(messageContent, QStringLiteral("messageText"))->property("text"),
+             QVariant(QStringLiteral("from the view")));
+    QTRY_VERIFY(password->property("opened").toBool());
+    QCOMPARE(m_ui.findIn(passwordContent, QStringLiteral("unlockCodeInput"))->property("text"),
+             QVariant(QStringLiteral("AB12")));
+    QCOMPARE(password->property("salesCode"), QVariant(QStringLiteral("AB12")));
+    QVERIFY(m_ui.findIn(passwordContent, QStringLiteral("customerCode"))
+                ->property("text")
+                .toString()
+                .endsWith(QStringLiteral(": K-1234")));
+    QVERIFY(m_ui.findIn(passwordContent, QStringLiteral("passwordError"))->isVisible());
+
+    password->setProperty("showError", false);
+    QMetaObject::invokeMethod(password, "close");
+    QMetaObject::invokeMethod(message, "close");
+    QMetaObject::invokeMethod(m_ui.window(), "reset");
+    m_box->setProperty("isShown", false);
+    m_box->setProperty("isAutoMode", true);
+    QTRY_VERIFY(!password->property("visible").toBool() && !message->property("visible").toBool());
 }
 
 void TestPluginPanels::newLineShowsTheBoxUntilAfterTheLast()

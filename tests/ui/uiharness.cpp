@@ -73,6 +73,10 @@ bool UiHarness::start(const QStringList& arguments, const QString& serverUrl)
     if (!m_window || !(!catalogue.isEmpty() || catalogue.wait(10000)) ||
         !QTest::qWaitForWindowExposed(m_window))
         return false;
+    // What the first frame does not need is made after it, the what's-new window among it.
+    if (!QTest::qWaitFor([this] { return m_window->property("firstFramePresented").toBool(); },
+                         10000))
+        return false;
     // A first start shows what's new in a modal window; the user closes it before anything else.
     for (QQuickWindow* whatsNew : m_window->findChildren<QQuickWindow*>())
         whatsNew->close();
@@ -91,7 +95,8 @@ bool UiHarness::closeUpdateDialog(QSignalSpy& updateCheck)
     if (!QTest::qWaitFor(
             [&] {
                 return dialog->property("updateDialogState").toInt() == shownState &&
-                       dialog->y() == item(QStringLiteral("companyHeader"))->height();
+                       dialog->mapToScene(QPointF()).y() ==
+                           item(QStringLiteral("companyHeader"))->height();
             },
             10000))
         return false;
@@ -99,7 +104,8 @@ bool UiHarness::closeUpdateDialog(QSignalSpy& updateCheck)
                       QPoint(m_window->width() / 4, m_window->height() / 2));
     // It slides out over the launcher; until it is gone it takes the clicks meant for the buttons.
     return dialog->property("updateDialogState").toInt() == 0 &&
-           QTest::qWaitFor([&] { return dialog->y() + dialog->height() <= 0; }, 10000);
+           QTest::qWaitFor(
+               [&] { return dialog->mapToScene(QPointF(0, dialog->height())).y() <= 0; }, 10000);
 }
 
 QObject* UiHarness::find(const QString& objectName) const

@@ -12,7 +12,8 @@ Popup {
     readonly property real closedHeight: 320
     property string termsOfUse: termsFor(translator.currentLanguage)
     property alias licenseText: licenseArea.text
-    // Between the injection of a plug-in's view and leaving it.
+    // Between the injection of a plug-in's view and leaving it; the company header keeps track,
+    // since the pop-up is made only when it is first opened.
     property bool pluginOpen: false
 
     signal showLicenseText(var license)
@@ -45,21 +46,6 @@ Popup {
         color: globalColors.CONTENT_BACKGROUND_COLOR
         border.color: globalColors.DARKGREY
         radius: radii.ten
-    }
-
-    Connections {
-        target: kelvo
-        ignoreUnknownSignals: true
-
-        function onInjectPlugin() {
-            root.pluginOpen = true
-        }
-        function onPluginClosed() {
-            root.pluginOpen = false
-        }
-        function onQuit() {
-            root.pluginOpen = false
-        }
     }
 
     Connections {

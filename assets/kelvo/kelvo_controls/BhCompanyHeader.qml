@@ -19,6 +19,16 @@ Rectangle {
     signal aboutButtonPressed
     signal updateButtonPressed
 
+    function openAbout() {
+        aboutPopup.wanted = true
+        aboutPopup.item.open()
+    }
+
+    function closeAbout() {
+        if (aboutPopup.item)
+            aboutPopup.item.close()
+    }
+
     objectName: "companyHeader"
     color: releaseState === ReleaseState.BETA ? "yellow"
                                               : releaseState === ReleaseState.DEV
@@ -53,7 +63,7 @@ Rectangle {
             imageSource: "qrc:/images/icons/foldingbox/user_settings.png"
             toolTipText: kelvo.getTranslation(KelvoStringKeys.TOOLTIP_USER_BUTTON)
             onButtonReleased: {
-                aboutPopup.close()
+                root.closeAbout()
                 root.userButtonPressed()
             }
         }
@@ -68,7 +78,7 @@ Rectangle {
             toolTipText: kelvo.getTranslation(KelvoStringKeys.TOOLTIP_ABOUT_BUTTON)
             onButtonReleased: {
                 root.aboutButtonPressed()
-                aboutPopup.open()
+                root.openAbout()
             }
         }
 
@@ -81,7 +91,7 @@ Rectangle {
             imageSource: "qrc:/images/icons/button/check_updates/blue.png"
             toolTipText: kelvo.getTranslation(KelvoStringKeys.TOOLTIP_UPDATE_BUTTON)
             onButtonReleased: {
-                aboutPopup.close()
+                root.closeAbout()
                 root.updateButtonPressed()
             }
         }
@@ -95,20 +105,48 @@ Rectangle {
             imageSource: "qrc:/images/icons/button/help.png"
             toolTipText: kelvo.getTranslation(KelvoStringKeys.TOOLTIP_HELP_BUTTON)
             onButtonReleased: {
-                aboutPopup.close()
+                root.closeAbout()
                 // The server in force: the build setting or its override, never a fixed address.
                 Qt.openUrlExternally(serverBaseUrl + "helps/help_sites.html")
             }
         }
     }
 
-    AboutPopUp {
+    QtObject {
+        id: plugInState
+
+        // Between the injection of a plug-in's view and leaving it.
+        property bool open: false
+    }
+
+    Connections {
+        target: kelvo
+        ignoreUnknownSignals: true
+
+        function onInjectPlugin() {
+            plugInState.open = true
+        }
+        function onPluginClosed() {
+            plugInState.open = false
+        }
+        function onQuit() {
+            plugInState.open = false
+        }
+    }
+
+    // Made when it is first opened.
+    LazyLoader {
         id: aboutPopup
 
-        width: root.useMobileLayout ? 4 * root.width : 400 + 5 * margin.three
-        onShowLicenseText: license => {
-            aboutPopup.height = aboutPopup.parent.height - 50
-            aboutPopup.licenseText = kelvo.getLicenseText(license)
+        sourceComponent: AboutPopUp {
+            id: about
+
+            width: root.useMobileLayout ? 4 * root.width : 400 + 5 * margin.three
+            pluginOpen: plugInState.open
+            onShowLicenseText: license => {
+                about.height = about.parent.height - 50
+                about.licenseText = kelvo.getLicenseText(license)
+            }
         }
     }
 

@@ -10,8 +10,9 @@ Popup {
     id: root
 
     property string customerCodeText
-    property alias salesCode: codeInput.text
-    property alias showError: errorLine.visible
+    // The unlock code as typed, and whether the error line of a wrong code shows.
+    property string salesCode
+    property bool showError: false
 
     signal okReleased
     signal cancelReleased
@@ -25,7 +26,7 @@ Popup {
     modal: true
     focus: true
     closePolicy: Popup.NoAutoClose
-    onOpened: codeInput.forceActiveFocus()
+    onOpened: content.item.focusInput()
 
     background: Rectangle {
         color: globalColors.CONTENT_BACKGROUND_COLOR
@@ -33,114 +34,141 @@ Popup {
         radius: radii.ten
     }
 
-    Column {
+    // The content is made when the pop-up is first opened.
+    LazyLoader {
         id: content
 
-        width: parent.width
-        spacing: margin.two
-
-        PopUpText {
-            text: kelvo.getTranslation(KelvoStringKeys.TXT_GENERATE_MASTER_PASSWORD)
-            font.pointSize: fonts.eight_pt
-        }
-        PopUpText {
-            text: kelvo.getTranslation(KelvoStringKeys.TXT_CUSTOMER_CODE_NOTICE_1)
-        }
-        TextEdit {
-            objectName: "customerCode"
-            width: parent.width
-            readOnly: true
-            selectByMouse: true
-            text: kelvo.getTranslation(KelvoStringKeys.TXT_KEY) + ": " + root.customerCodeText
-            color: globalColors.TITLE_COLOR
-            selectionColor: globalColors.SECONDARY
-            font.bold: true
-            font.family: fonts.family
-            font.pointSize: fonts.five_pt
-        }
-        PopUpText {
-            text: kelvo.getTranslation(KelvoStringKeys.TXT_CUSTOMER_CODE_NOTICE_2)
-        }
-        Row {
-            spacing: margin.two
-
-            PopUpText {
-                id: codeLabel
-
-                width: implicitWidth
-                height: codeField.height
-                verticalAlignment: Text.AlignVCenter
-                text: kelvo.getTranslation(KelvoStringKeys.TXT_UNLOCK_CODE) + ": "
-                font.bold: true
+        anchors.fill: parent
+        wanted: root.visible
+        sourceComponent: Item {
+            function focusInput() {
+                codeInput.forceActiveFocus()
             }
-            Rectangle {
-                id: codeField
 
-                width: 2 * sizes.doubleClickableSize
-                height: sizes.rangeMonthButtonHeight
-                color: globalColors.CONTENT_BACKGROUND_COLOR
-                border.color: codeInput.activeFocus ? globalColors.PRIMARY : globalColors.DARKGREY
+            Component.onCompleted: codeInput.text = root.salesCode
 
-                TextInput {
-                    id: codeInput
+            Connections {
+                target: root
 
-                    objectName: "unlockCodeInput"
-                    anchors.fill: parent
-                    anchors.leftMargin: margin.two
-                    anchors.rightMargin: margin.two
-                    verticalAlignment: TextInput.AlignVCenter
-                    clip: true
-                    selectByMouse: true
-                    wrapMode: TextInput.NoWrap
-                    maximumLength: 5
-                    validator: RegularExpressionValidator {
-                        regularExpression: /[0-9a-zA-Z]{1,5}/
-                    }
-                    color: globalColors.TITLE_COLOR
-                    selectionColor: globalColors.SECONDARY
-                    font.family: fonts.family
-                    font.pointSize: fonts.five_pt
-                    font.capitalization: Font.AllUppercase
-                    // Unlock codes are capitals and digits: what is checked is what is shown.
-                    onTextChanged: {
-                        if (text !== text.toUpperCase())
-                            text = text.toUpperCase()
-                    }
-                    onAccepted: {
-                        Qt.inputMethod.hide()
-                        root.okReleased()
-                    }
+                function onSalesCodeChanged() {
+                    if (codeInput.text !== root.salesCode)
+                        codeInput.text = root.salesCode
                 }
             }
-        }
-        PopUpText {
-            id: errorLine
 
-            objectName: "passwordError"
-            visible: false
-            text: kelvo.getTranslation(KelvoStringKeys.TXT_MASTERPASSWORD_ERROR)
-            color: globalColors.RED
-            font.bold: true
-        }
-    }
+            Column {
+                id: column
 
-    Row {
-        anchors.right: parent.right
-        anchors.bottom: parent.bottom
-        spacing: margin.two
+                width: parent.width
+                spacing: margin.two
 
-        CancelButton {
-            objectName: "cancelButton"
-            onButtonReleased: root.cancelReleased()
-        }
-        AcceptButton {
-            objectName: "okButton"
-            onButtonReleased: root.okReleased()
+                PopUpText {
+                    text: kelvo.getTranslation(KelvoStringKeys.TXT_GENERATE_MASTER_PASSWORD)
+                    font.pointSize: fonts.eight_pt
+                }
+                PopUpText {
+                    text: kelvo.getTranslation(KelvoStringKeys.TXT_CUSTOMER_CODE_NOTICE_1)
+                }
+                TextEdit {
+                    objectName: "customerCode"
+                    width: parent.width
+                    readOnly: true
+                    selectByMouse: true
+                    text: kelvo.getTranslation(KelvoStringKeys.TXT_KEY) + ": " + root.customerCodeText
+                    color: globalColors.TITLE_COLOR
+                    selectionColor: globalColors.SECONDARY
+                    font.bold: true
+                    font.family: fonts.family
+                    font.pointSize: fonts.five_pt
+                }
+                PopUpText {
+                    text: kelvo.getTranslation(KelvoStringKeys.TXT_CUSTOMER_CODE_NOTICE_2)
+                }
+                Row {
+                    spacing: margin.two
+
+                    PopUpText {
+                        id: codeLabel
+
+                        width: implicitWidth
+                        height: codeField.height
+                        verticalAlignment: Text.AlignVCenter
+                        text: kelvo.getTranslation(KelvoStringKeys.TXT_UNLOCK_CODE) + ": "
+                        font.bold: true
+                    }
+                    Rectangle {
+                        id: codeField
+
+                        width: 2 * sizes.doubleClickableSize
+                        height: sizes.rangeMonthButtonHeight
+                        color: globalColors.CONTENT_BACKGROUND_COLOR
+                        border.color: codeInput.activeFocus ? globalColors.PRIMARY
+                                                            : globalColors.DARKGREY
+
+                        TextInput {
+                            id: codeInput
+
+                            objectName: "unlockCodeInput"
+                            anchors.fill: parent
+                            anchors.leftMargin: margin.two
+                            anchors.rightMargin: margin.two
+                            verticalAlignment: TextInput.AlignVCenter
+                            clip: true
+                            selectByMouse: true
+                            wrapMode: TextInput.NoWrap
+                            maximumLength: 5
+                            validator: RegularExpressionValidator {
+                                regularExpression: /[0-9a-zA-Z]{1,5}/
+                            }
+                            color: globalColors.TITLE_COLOR
+                            selectionColor: globalColors.SECONDARY
+                            font.family: fonts.family
+                            font.pointSize: fonts.five_pt
+                            font.capitalization: Font.AllUppercase
+                            // Unlock codes are capitals and digits: what is checked is what is shown.
+                            onTextChanged: {
+                                if (text !== text.toUpperCase())
+                                    text = text.toUpperCase()
+                                else
+                                    root.salesCode = text
+                            }
+                            onAccepted: {
+                                Qt.inputMethod.hide()
+                                root.okReleased()
+                            }
+                        }
+                    }
+                }
+                PopUpText {
+                    id: errorLine
+
+                    objectName: "passwordError"
+                    visible: root.showError
+                    text: kelvo.getTranslation(KelvoStringKeys.TXT_MASTERPASSWORD_ERROR)
+                    color: globalColors.RED
+                    font.bold: true
+                }
+            }
+
+            Row {
+                anchors.right: parent.right
+                anchors.bottom: parent.bottom
+                spacing: margin.two
+
+                CancelButton {
+                    objectName: "cancelButton"
+                    onButtonReleased: root.cancelReleased()
+                }
+                AcceptButton {
+                    objectName: "okButton"
+                    onButtonReleased: root.okReleased()
+                }
+            }
         }
     }
 
     component PopUpText: Text {
-        width: content.width
+        width: parent ? parent.width : 0
         wrapMode: Text.WordWrap
         color: globalColors.TITLE_COLOR
         font.family: fonts.family

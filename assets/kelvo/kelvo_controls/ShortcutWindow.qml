@@ -12,51 +12,57 @@ Item {
         sequence: root.shortcutSequence
         context: Qt.ApplicationShortcut
         onActivated: {
-            settingsField.text = ""
-            popup.open()
+            popup.wanted = true
+            popup.item.open()
         }
     }
 
-    Popup {
+    // Made when the key sequence is first used.
+    LazyLoader {
         id: popup
 
-        objectName: "shortcutPopup"
-        parent: T.Overlay.overlay
-        anchors.centerIn: parent
-        width: 500
-        height: 200
-        padding: 10
-        modal: true
-        closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside
-        onOpened: settingsField.forceActiveFocus()
+        sourceComponent: Popup {
+            id: settingsPopup
 
-        Column {
-            anchors.fill: parent
-            spacing: 10
+            objectName: "shortcutPopup"
+            parent: T.Overlay.overlay
+            anchors.centerIn: parent
+            width: 500
+            height: 200
+            padding: 10
+            modal: true
+            closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside
+            onAboutToShow: settingsField.text = ""
+            onOpened: settingsField.forceActiveFocus()
 
-            Text {
-                width: parent.width
-                text: "Change settings \nchanges will take effect after a reboot"
-                color: globalColors.TITLE_COLOR
-                font.family: fonts.family
-                wrapMode: Text.Wrap
-            }
+            Column {
+                anchors.fill: parent
+                spacing: 10
 
-            TextField {
-                id: settingsField
-
-                objectName: "settingsField"
-                width: parent.width
-                color: globalColors.TITLE_COLOR
-                background: Rectangle {
-                    color: globalColors.CONTENT_BACKGROUND_COLOR
-                    border.color: globalColors.DARKGREY
+                Text {
+                    width: parent.width
+                    text: "Change settings \nchanges will take effect after a reboot"
+                    color: globalColors.TITLE_COLOR
+                    font.family: fonts.family
+                    wrapMode: Text.Wrap
                 }
-                onEditingFinished: {
-                    if (!popup.opened)
-                        return
-                    popup.close()
-                    kelvo.changeSettings(text)
+
+                TextField {
+                    id: settingsField
+
+                    objectName: "settingsField"
+                    width: parent.width
+                    color: globalColors.TITLE_COLOR
+                    background: Rectangle {
+                        color: globalColors.CONTENT_BACKGROUND_COLOR
+                        border.color: globalColors.DARKGREY
+                    }
+                    onEditingFinished: {
+                        if (!settingsPopup.opened)
+                            return
+                        settingsPopup.close()
+                        kelvo.changeSettings(text)
+                    }
                 }
             }
         }

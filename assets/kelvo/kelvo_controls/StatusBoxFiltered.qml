@@ -12,8 +12,11 @@ Item {
     property bool isShown: false
     property bool isAutoMode: true
     property bool reduced: false
+    // While false, new lines wait: the window keeps the start's lines until its first frame.
+    property bool followsLines: true
     property alias autoCloseInterval: autoCloseTimer.interval
-    readonly property bool errorFilter: errorButton.selected
+    readonly property bool errorFilter: filterContent.item !== null
+                                        && filterContent.item.errorSelected
 
     function toggle() {
         autoCloseTimer.restart()
@@ -22,8 +25,11 @@ Item {
     }
 
     function selectLastLine() {
-        messageList.currentIndex = messageList.count - 1
-        messageList.positionViewAtEnd()
+        const list = listContent.item ? listContent.item.list : null
+        if (!list)
+            return
+        list.currentIndex = list.count - 1
+        list.positionViewAtEnd()
     }
 
     function newLines() {
@@ -45,6 +51,14 @@ Item {
     }
 
     objectName: "statusBox"
+    onFollowsLinesChanged: {
+        if (followsLines && messageModel.rowCount() > 0)
+            newLines()
+    }
+    Component.onCompleted: {
+        if (followsLines && messageModel.rowCount() > 0)
+            newLines()
+    }
     // Hidden, the toggle button still rests on the window's bottom edge, so that the user can
     // open the box by hand.
     anchors.bottomMargin: isShown ? 0 : -(textArea.height - margin.one)
@@ -70,6 +84,17 @@ Item {
         target: messageModel
 
         function onDataUpdated() {
+            if (root.followsLines)
+                root.newLines()
+        }
+    }
+
+    // Until the list exists, the new rows are counted here.
+    Connections {
+        target: messageModel
+        enabled: root.followsLines && !listContent.active
+
+        function onRowsInserted() {
             root.newLines()
         }
     }
@@ -104,67 +129,78 @@ Item {
             }
         }
 
-        Row {
-            id: filterButtons
+        // The buttons and the search field are made when the box is first shown.
+        LazyLoader {
+            id: filterContent
 
-            anchors.left: parent.left
-            anchors.leftMargin: margin.two
-            height: parent.height
+            anchors.fill: parent
+            wanted: root.isShown
+            sourceComponent: Item {
+                readonly property bool errorSelected: errorButton.selected
 
-            FilterButton {
-                id: infoButton
+                Row {
+                    id: filterButtons
 
-                objectName: "infoFilterButton"
-                text: "Info"
-                flag: MessageFlags.INFO
-                onToggled: root.filterChanged(infoButton, errorButton)
-            }
-            FilterButton {
-                id: errorButton
+                    anchors.left: parent.left
+                    anchors.leftMargin: margin.two
+                    height: parent.height
 
-                objectName: "errorFilterButton"
-                text: "Error"
-                flag: MessageFlags.ERROR
-                onToggled: root.filterChanged(errorButton, infoButton)
-            }
-        }
+                    FilterButton {
+                        id: infoButton
 
-        Rectangle {
-            anchors.left: filterButtons.right
-            anchors.right: parent.right
-            anchors.verticalCenter: parent.verticalCenter
-            anchors.leftMargin: margin.defaultPadding
-            anchors.rightMargin: margin.two
-            height: parent.height - 2 * margin.defaultPadding
-            color: globalColors.CONTENT_BACKGROUND_COLOR
-            border.color: globalColors.PRIMARY
-            radius: radii.ten
+                        objectName: "infoFilterButton"
+                        text: "Info"
+                        flag: MessageFlags.INFO
+                        onToggled: root.filterChanged(infoButton, errorButton)
+                    }
+                    FilterButton {
+                        id: errorButton
 
-            Image {
-                id: searchIcon
+                        objectName: "errorFilterButton"
+                        text: "Error"
+                        flag: MessageFlags.ERROR
+                        onToggled: root.filterChanged(errorButton, infoButton)
+                    }
+                }
 
-                anchors.left: parent.left
-                anchors.leftMargin: margin.defaultPadding
-                anchors.verticalCenter: parent.verticalCenter
-                height: parent.height - 2 * margin.defaultPadding
-                width: height
-                source: "qrc:/images/icons/button/search.png"
-                fillMode: Image.PreserveAspectFit
-                mipmap: true
-            }
+                Rectangle {
+                    anchors.left: filterButtons.right
+                    anchors.right: parent.right
+                    anchors.verticalCenter: parent.verticalCenter
+                    anchors.leftMargin: margin.defaultPadding
+                    anchors.rightMargin: margin.two
+                    height: parent.height - 2 * margin.defaultPadding
+                    color: globalColors.CONTENT_BACKGROUND_COLOR
+                    border.color: globalColors.PRIMARY
+                    radius: radii.ten
 
-            TextInput {
-                objectName: "searchInput"
-                anchors.left: searchIcon.right
-                anchors.right: parent.right
-                anchors.margins: margin.defaultPadding
-                anchors.verticalCenter: parent.verticalCenter
-                clip: true
-                color: globalColors.DARKGREY
-                selectByMouse: true
-                font.family: fonts.family
-                font.pointSize: fonts.five_pt
-                onTextChanged: messageModel.setFilterFixedString(text)
+                    Image {
+                        id: searchIcon
+
+                        anchors.left: parent.left
+                        anchors.leftMargin: margin.defaultPadding
+                        anchors.verticalCenter: parent.verticalCenter
+                        height: parent.height - 2 * margin.defaultPadding
+                        width: height
+                        source: "qrc:/images/icons/button/search.png"
+                        fillMode: Image.PreserveAspectFit
+                        mipmap: true
+                    }
+
+                    TextInput {
+                        objectName: "searchInput"
+                        anchors.left: searchIcon.right
+                        anchors.right: parent.right
+                        anchors.margins: margin.defaultPadding
+                        anchors.verticalCenter: parent.verticalCenter
+                        clip: true
+                        color: globalColors.DARKGREY
+                        selectByMouse: true
+                        font.family: fonts.family
+                        font.pointSize: fonts.five_pt
+                        onTextChanged: messageModel.setFilterFixedString(text)
+                    }
+                }
             }
         }
     }
@@ -197,32 +233,40 @@ Item {
         color: globalColors.STATUSBOX
         radius: root.reduced ? 0 : radii.ten
 
-        Rectangle {
+        // The list is made when the box is first shown.
+        LazyLoader {
+            id: listContent
+
             anchors.fill: parent
             anchors.margins: margin.defaultPadding
-            color: globalColors.CONTENT_BACKGROUND_COLOR
+            wanted: root.isShown
+            sourceComponent: Rectangle {
+                property alias list: messageList
 
-            ListView {
-                id: messageList
+                color: globalColors.CONTENT_BACKGROUND_COLOR
 
-                objectName: "messageList"
-                anchors.fill: parent
-                anchors.margins: margin.defaultPadding
-                clip: true
-                boundsBehavior: Flickable.StopAtBounds
-                model: messageModel
-                onCountChanged: root.newLines()
+                ListView {
+                    id: messageList
 
-                delegate: Text {
-                    required property string print_text
-                    required property color text_color
+                    objectName: "messageList"
+                    anchors.fill: parent
+                    anchors.margins: margin.defaultPadding
+                    clip: true
+                    boundsBehavior: Flickable.StopAtBounds
+                    model: messageModel
+                    onCountChanged: root.newLines()
 
-                    width: messageList.width
-                    text: print_text
-                    color: root.errorFilter ? globalColors.TITLE_COLOR : text_color
-                    wrapMode: Text.Wrap
-                    font.family: fonts.family
-                    font.pointSize: fonts.five_pt
+                    delegate: Text {
+                        required property string print_text
+                        required property color text_color
+
+                        width: messageList.width
+                        text: print_text
+                        color: root.errorFilter ? globalColors.TITLE_COLOR : text_color
+                        wrapMode: Text.Wrap
+                        font.family: fonts.family
+                        font.pointSize: fonts.five_pt
+                    }
                 }
             }
         }

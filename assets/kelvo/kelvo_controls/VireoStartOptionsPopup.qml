@@ -30,16 +30,20 @@ FilterRectangle {
     objectName: "vireoStartOptions"
     color: globalColors.MEDIUMLIGHTGREY
 
-    // Beside the panel, not a layer of it: without effects only the shadow is missing.
-    DropShadow {
+    // Beside the panel, not a layer of it: without effects only the shadow is missing. Made when
+    // the panel is first shown.
+    LazyLoader {
         anchors.fill: panel
-        source: panel
-        visible: panel.visible
-        verticalOffset: 5
-        radius: 4
-        samples: 9
-        color: Qt.rgba(0, 0, 0, 0.3)
-        transparentBorder: true
+        wanted: panel.visible
+        sourceComponent: DropShadow {
+            source: panel
+            visible: panel.visible
+            verticalOffset: 5
+            radius: 4
+            samples: 9
+            color: Qt.rgba(0, 0, 0, 0.3)
+            transparentBorder: true
+        }
     }
 
     Rectangle {

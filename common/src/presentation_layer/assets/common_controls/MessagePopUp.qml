@@ -29,179 +29,188 @@ Popup {
     padding: 0
     modal: true
     closePolicy: Popup.NoAutoClose
+    onAboutToShow: content.active = true
 
     background: Rectangle {
         color: globalColors.CONTENT_BACKGROUND_COLOR
         border.width: margin.one
-        border.color: content.frameColor
+        border.color: content.item ? content.item.frameColor : globalColors.PRIMARY
     }
 
-    Item {
+    // Made when the pop-up is first shown: the main window holds one pop-up from the start,
+    // and most starts never show it.
+    Loader {
         id: content
 
-        property color frameColor: globalColors.PRIMARY
-
         anchors.fill: parent
-        state: ["", "", "info", "hint", "warning", "error"][root.popUpState] || ""
+        active: false
+        sourceComponent: Item {
+            id: face
 
-        states: [
-            State {
-                name: "info"
+            property color frameColor: globalColors.PRIMARY
 
-                PropertyChanges {
-                    target: icon
-                    source: "qrc:/images/icons/button/info.png"
-                }
-                PropertyChanges {
-                    target: header
-                    text: root.infoText
-                }
-                PropertyChanges {
-                    target: okButton
-                    x: (buttonRow.width - okButton.width) / 2
-                }
-            },
-            State {
-                name: "hint"
+            anchors.fill: parent
+            state: ["", "", "info", "hint", "warning", "error"][root.popUpState] || ""
 
-                PropertyChanges {
-                    target: icon
-                    source: "qrc:/images/icons/foldingbox/messages/warning/yellow.png"
-                }
-                PropertyChanges {
-                    target: header
-                    text: root.hintText
-                }
-                PropertyChanges {
-                    target: content
-                    frameColor: globalColors.PRIMARY_NOTIFICATION_COLOR
-                }
-            },
-            State {
-                name: "warning"
+            states: [
+                State {
+                    name: "info"
 
-                PropertyChanges {
-                    target: icon
-                    source: "qrc:/images/icons/foldingbox/messages/warning/red.png"
-                }
-                PropertyChanges {
-                    target: header
-                    text: root.warningText
-                }
-                PropertyChanges {
-                    target: content
-                    frameColor: globalColors.PRIMARY_NOTIFICATION_COLOR
-                }
-            },
-            State {
-                name: "error"
+                    PropertyChanges {
+                        target: icon
+                        source: "qrc:/images/icons/button/info.png"
+                    }
+                    PropertyChanges {
+                        target: header
+                        text: root.infoText
+                    }
+                    PropertyChanges {
+                        target: okButton
+                        x: (buttonRow.width - okButton.width) / 2
+                    }
+                },
+                State {
+                    name: "hint"
 
-                PropertyChanges {
-                    target: icon
-                    source: "qrc:/images/icons/foldingbox/fail/red.png"
+                    PropertyChanges {
+                        target: icon
+                        source: "qrc:/images/icons/foldingbox/messages/warning/yellow.png"
+                    }
+                    PropertyChanges {
+                        target: header
+                        text: root.hintText
+                    }
+                    PropertyChanges {
+                        target: face
+                        frameColor: globalColors.PRIMARY_NOTIFICATION_COLOR
+                    }
+                },
+                State {
+                    name: "warning"
+
+                    PropertyChanges {
+                        target: icon
+                        source: "qrc:/images/icons/foldingbox/messages/warning/red.png"
+                    }
+                    PropertyChanges {
+                        target: header
+                        text: root.warningText
+                    }
+                    PropertyChanges {
+                        target: face
+                        frameColor: globalColors.PRIMARY_NOTIFICATION_COLOR
+                    }
+                },
+                State {
+                    name: "error"
+
+                    PropertyChanges {
+                        target: icon
+                        source: "qrc:/images/icons/foldingbox/fail/red.png"
+                    }
+                    PropertyChanges {
+                        target: header
+                        text: root.errorText
+                    }
+                    PropertyChanges {
+                        target: face
+                        frameColor: globalColors.RED
+                    }
                 }
-                PropertyChanges {
-                    target: header
-                    text: root.errorText
-                }
-                PropertyChanges {
-                    target: content
-                    frameColor: globalColors.RED
-                }
+            ]
+
+            Image {
+                id: icon
+
+                objectName: "messageIcon"
+                x: margin.one
+                y: margin.one
+                width: sizes.clickableSize
+                height: sizes.clickableSize
+                fillMode: Image.PreserveAspectFit
+                mipmap: true
             }
-        ]
 
-        Image {
-            id: icon
+            Text {
+                id: header
 
-            objectName: "messageIcon"
-            x: margin.one
-            y: margin.one
-            width: sizes.clickableSize
-            height: sizes.clickableSize
-            fillMode: Image.PreserveAspectFit
-            mipmap: true
-        }
-
-        Text {
-            id: header
-
-            objectName: "messageHeader"
-            anchors.left: icon.right
-            anchors.leftMargin: margin.two
-            anchors.right: parent.right
-            anchors.rightMargin: margin.two
-            anchors.verticalCenter: icon.verticalCenter
-            color: globalColors.TITLE_COLOR
-            font.family: fonts.family
-            font.pointSize: fonts.five_pt
-            font.bold: true
-            elide: Text.ElideRight
-        }
-
-        ScrollView {
-            anchors.top: icon.bottom
-            anchors.topMargin: margin.five
-            anchors.left: parent.left
-            anchors.right: parent.right
-            anchors.bottom: buttonRow.top
-            anchors.leftMargin: margin.three
-            anchors.rightMargin: margin.three
-            anchors.bottomMargin: margin.one
-
-            TextArea {
-                objectName: "messageText"
-                text: root.message
-                readOnly: true
-                selectByMouse: true
-                selectByKeyboard: true
-                wrapMode: TextEdit.Wrap
+                objectName: "messageHeader"
+                anchors.left: icon.right
+                anchors.leftMargin: margin.two
+                anchors.right: parent.right
+                anchors.rightMargin: margin.two
+                anchors.verticalCenter: icon.verticalCenter
                 color: globalColors.TITLE_COLOR
-                selectionColor: globalColors.SECONDARY
                 font.family: fonts.family
                 font.pointSize: fonts.five_pt
-                background: null
+                font.bold: true
+                elide: Text.ElideRight
             }
-        }
 
-        Item {
-            id: buttonRow
+            ScrollView {
+                anchors.top: icon.bottom
+                anchors.topMargin: margin.five
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.bottom: buttonRow.top
+                anchors.leftMargin: margin.three
+                anchors.rightMargin: margin.three
+                anchors.bottomMargin: margin.one
 
-            anchors.left: parent.left
-            anchors.right: parent.right
-            anchors.bottom: parent.bottom
-            anchors.leftMargin: margin.three
-            anchors.rightMargin: margin.three
-            anchors.bottomMargin: margin.three
-            height: sizes.clickableSize
-
-            XLabelButton {
-                id: okButton
-
-                objectName: "okButton"
-                width: parent.width / 2
-                height: parent.height
-                buttonText: root.okButtonText
-                onButtonReleased: {
-                    root.close()
-                    root.okReleased()
+                TextArea {
+                    objectName: "messageText"
+                    text: root.message
+                    readOnly: true
+                    selectByMouse: true
+                    selectByKeyboard: true
+                    wrapMode: TextEdit.Wrap
+                    color: globalColors.TITLE_COLOR
+                    selectionColor: globalColors.SECONDARY
+                    font.family: fonts.family
+                    font.pointSize: fonts.five_pt
+                    background: null
                 }
             }
 
-            XLabelButton {
-                id: cancelButton
+            Item {
+                id: buttonRow
 
-                objectName: "cancelButton"
-                // A binding, not a state change: a state entered while the pop-up is closed
-                // would keep the closed pop-up's visibility as the value to return to.
-                visible: content.state !== "info"
+                anchors.left: parent.left
                 anchors.right: parent.right
-                width: parent.width / 2
-                height: parent.height
-                buttonText: root.cancelButtonText
-                onButtonReleased: {
-                    root.close()
-                    root.cancelReleased()
+                anchors.bottom: parent.bottom
+                anchors.leftMargin: margin.three
+                anchors.rightMargin: margin.three
+                anchors.bottomMargin: margin.three
+                height: sizes.clickableSize
+
+                XLabelButton {
+                    id: okButton
+
+                    objectName: "okButton"
+                    width: parent.width / 2
+                    height: parent.height
+                    buttonText: root.okButtonText
+                    onButtonReleased: {
+                        root.close()
+                        root.okReleased()
+                    }
+                }
+
+                XLabelButton {
+                    id: cancelButton
+
+                    objectName: "cancelButton"
+                    // A binding, not a state change: a state entered while the pop-up is closed
+                    // would keep the closed pop-up's visibility as the value to return to.
+                    visible: face.state !== "info"
+                    anchors.right: parent.right
+                    width: parent.width / 2
+                    height: parent.height
+                    buttonText: root.cancelButtonText
+                    onButtonReleased: {
+                        root.close()
+                        root.cancelReleased()
+                    }
                 }
             }
         }
