@@ -6,6 +6,7 @@
 #include "storageserver.h"
 
 #include <QDirIterator>
+#include <QGuiApplication>
 #include <QQuickWindow>
 #include <QSignalSpy>
 #include <QtTest>
@@ -80,6 +81,10 @@ bool UiHarness::start(const QStringList& arguments, const QString& serverUrl)
     // A first start shows what's new in a modal window; the user closes it before anything else.
     for (QQuickWindow* whatsNew : m_window->findChildren<QQuickWindow*>())
         whatsNew->close();
+    // On a real X server the modal window goes only when the server says so; until then it
+    // blocks the clicks on the main window.
+    if (!QTest::qWaitFor([] { return !QGuiApplication::modalWindow(); }, 10000))
+        return false;
     return closeUpdateDialog(updateCheck);
 }
 
