@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QQmlContext>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTranslator>
 
@@ -36,6 +37,16 @@ const QList<QPair<QString, Text>> COVER_SHEET{
     {QStringLiteral("serviceRepresentative"), SERVICE_REPRESENTATIVE},
     {QStringLiteral("objectData"), OBJECT_DATA},
     {QStringLiteral("freeText"), DESCRIPTION}};
+
+// Copies `source` over `target` through a side file that replaces the target only once it is
+// whole: a failed copy leaves the file that was there before.
+bool replaceWithCopy(const QString& source, const QString& target)
+{
+    QFile in(source);
+    QSaveFile out(target);
+    return in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly) &&
+           out.write(in.readAll()) == in.size() && out.commit();
+}
 
 QString newestFile(const QString& folder, const QString& pattern)
 {
@@ -157,8 +168,7 @@ void DevicePlugin::saveConfigurationToFile(const QString& path, bool isWithLoadi
     m_savingForDeviceRemoved = false;
     if (forRemovedDevice) {
         // What is saved is what the removed device had, kept aside when it went.
-        QFile::remove(target);
-        if (!QFile::copy(temporaryFile(), target))
+        if (!replaceWithCopy(temporaryFile(), target))
             error = QStringLiteral("the changes of the removed device could not be copied");
         else
             QFile::remove(temporaryFile());
@@ -300,8 +310,7 @@ void DevicePlugin::saveCreatedReport(const QString& path)
         return;
     }
     if (!target.isEmpty() && QFileInfo(target).absoluteFilePath() != m_lastReport) {
-        QFile::remove(target);
-        if (!QFile::copy(m_lastReport, target)) {
+        if (!replaceWithCopy(m_lastReport, target)) {
             status(text(REPORT_FAILED)
                        .arg(QDir::toNativeSeparators(target), QStringLiteral("copy failed")),
                    true);

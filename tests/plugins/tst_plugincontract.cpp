@@ -283,6 +283,20 @@ void TestPluginContract::pdfReport()
           QStringLiteral("2.1.0"), changed.toString()})
         QVERIFY2(content.contains(expected), qPrintable(expected + " not in: " + content));
 
+    // The report saved once more replaces an older file of the same name whole.
+    const QString copy = m_files.filePath(name + QStringLiteral("-copy.pdf"));
+    QFile older(copy);
+    QVERIFY(older.open(QIODevice::WriteOnly) && older.write("older report") > 0);
+    older.close();
+    QMetaObject::invokeMethod(m_plugin.get(), "saveCreatedReport", Q_ARG(QString, copy));
+    QCOMPARE(lastStatus().type, XEvents::STATUS_INFO_MESSAGE);
+    QVERIFY(older.open(QIODevice::ReadOnly) && report.seek(0));
+    QVERIFY(older.readAll() == report.readAll());
+    // Where the copy cannot be written, an error line.
+    QMetaObject::invokeMethod(m_plugin.get(), "saveCreatedReport",
+                              Q_ARG(QString, QStringLiteral("/proc/report-copy.pdf")));
+    QCOMPARE(lastStatus().type, XEvents::STATUS_ERROR_MESSAGE);
+
     // A folder that cannot be written: an error line, and the overlay goes away all the same.
     QMetaObject::invokeMethod(m_plugin.get(), "createPdfReport",
                               Q_ARG(QString, QStringLiteral("/proc/report.pdf")),
